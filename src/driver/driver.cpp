@@ -1,0 +1,84 @@
+// The conversion driver: checks and opens the two files, writes the banner,
+// hands the scene's tokens to the scanner and closes the files. Every failure
+// is one line on standard output and exit status 1.
+#include "driver.h"
+
+#include <cstdio>
+#include <cstring>
+
+#include "../scanner/flusso.h"
+#include "../scanner/scanner.h"
+#include "flussi.h"
+#include "piattaforma.h"
+
+std::FILE* fileMA = nullptr;
+std::FILE* fileX = nullptr;
+int fd = -1;
+char stringa[LUNGHEZZA_TOKEN];
+
+namespace {
+
+const char BANNER[] = "// Luci spot Direct3D 9 generate da una scena Maya ASCII\n";
+const char NON_APRO[] = "Impossibile aprire il file %s \n";
+const char NON_SCRIVO[] = "Impossibile scrivere sul file %s \n";
+const char NON_LEGGO[] = "Errore di lettura del file %s \n";
+const char STESSO_FILE[] = "Il file %s e' la scena stessa: non lo sovrascrivo \n";
+const char USO[] = "Uso: ma2d3d scena.ma file_codice";
+
+int fallisci(const char* messaggio, const char* percorso) {
+    std::printf(messaggio, percorso);
+    return 1;
+}
+
+}  // namespace
+
+int esegui(int argc, const char* const* argv) {
+    if (argc < 3) {
+        std::puts(USO);
+        return 1;
+    }
+    const char* percorsoScena = argv[1];
+    const char* percorsoCodice = argv[2];
+
+    fileMA = std::fopen(percorsoScena, "r");
+    if (fileMA == nullptr) return fallisci(NON_APRO, percorsoScena);
+    // The first block is read before anything is created, so a scene that
+    // opens but cannot be read (a directory) leaves no code file behind.
+    apriFlusso(fileMA);
+    if (!primoBlocco() || stessoFile(fileMA, percorsoCodice)) {
+        const bool illeggibile = erroreFlusso();
+        std::fclose(fileMA);
+        return illeggibile ? fallisci(NON_APRO, percorsoScena) : fallisci(STESSO_FILE, percorsoCodice);
+    }
+
+    fd = creaFile(percorsoCodice);
+    chiudiFile(fd);
+    fileX = std::fopen(percorsoCodice, "w");
+    if (fileX == nullptr) {
+        std::fclose(fileMA);
+        return fallisci(NON_APRO, percorsoCodice);
+    }
+    std::strcpy(stringa, BANNER);
+    if (std::fprintf(fileX, "%s", stringa) < 0) {
+        std::fclose(fileMA);
+        std::fclose(fileX);
+        return fallisci(NON_SCRIVO, percorsoCodice);
+    }
+    return convertiScena(percorsoScena, percorsoCodice);
+}
+
+int convertiScena(const char* percorsoScena, const char* percorsoCodice) {
+    // Only tokens that begin with "createNode" can start a node statement;
+    // the stream passes over every other one for the scanner. A token that
+    // ends at the very end of the file is not handed on.
+    while (leggiTokenNodo(stringa) == 1 && !fineFlusso()) parseString(stringa);
+
+    const bool letto = !erroreFlusso();
+    std::fclose(fileMA);
+    const bool scritto = std::fflush(fileX) == 0 && !std::ferror(fileX);
+    const bool chiuso = std::fclose(fileX) == 0;
+    fileMA = fileX = nullptr;
+    if (!letto) return fallisci(NON_LEGGO, percorsoScena);
+    if (!scritto || !chiuso) return fallisci(NON_SCRIVO, percorsoCodice);
+    return 0;
+}

@@ -1,0 +1,19 @@
+// The few file operations that differ between Windows and POSIX systems.
+#ifndef MA2D3D_PIATTAFORMA_H
+#define MA2D3D_PIATTAFORMA_H
+
+#include <cstdio>
+
+// Creates the file, or truncates an existing one, with read, write and
+// execute permission for the owner (0700 before the umask); returns the
+// descriptor, or -1.
+int creaFile(const char* percorso);
+
+// Closes a descriptor returned by creaFile.
+void chiudiFile(int fd);
+
+// True when `percorso` names the very file open as `aperto`, however it is
+// spelled (relative path, symbolic or hard link).
+bool stessoFile(std::FILE* aperto, const char* percorso);
+
+#endif

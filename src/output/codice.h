@@ -1,0 +1,21 @@
+// The text of the generated light code: declaration blocks and property lines.
+#ifndef MA2D3D_CODICE_H
+#define MA2D3D_CODICE_H
+
+enum Proprieta {
+    DIFFUSE_R, DIFFUSE_G, DIFFUSE_B,
+    RANGE,
+    FALLOFF,
+    POSITION_X, POSITION_Y, POSITION_Z,
+    DIRECTION_X, DIRECTION_Y, DIRECTION_Z,
+    NUMERO_PROPRIETA
+};
+
+// The declaration of light `nome`: D3DLIGHT9, ZeroMemory, type, attenuation.
+void scriviDichiarazione(const char* nome);
+
+// One assignment `nome` + label + value as a float literal ("%f" then "f;"),
+// followed by an empty line when it closes its group.
+void scriviProprieta(const char* nome, Proprieta proprieta, double valore);
+
+#endif

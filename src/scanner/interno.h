@@ -1,0 +1,38 @@
+// State and steps that the dispatcher and the two light handlers share.
+#ifndef MA2D3D_INTERNO_H
+#define MA2D3D_INTERNO_H
+
+#include <cstdint>
+
+#include "../output/codice.h"
+#include "flusso.h"
+#include "parole.h"
+
+// Per call of parseString: the token the scanner read last and the number it
+// read last (0 at the start of every call).
+extern char token[LUNGHEZZA_TOKEN];
+extern float numero;
+
+// Run-wide: the name of the most recent light, the number of the next one and
+// the tokens read so far in a name look-ahead.
+extern char nomeluce[32];
+extern std::uint64_t num_luce;
+extern int tries;
+
+// Where the shape handler hands control back to the dispatcher.
+enum Ritorno {
+    INIZIO_NODO,     // a createNode met while looking for setAttr
+    SECONDA_CHANCE,  // a createNode read right after a value
+    FINE_CHIAMATA    // the scene ended
+};
+
+// Reads tokens until one matches `a` (or `b`); false when the scene ends first.
+bool leggiFinoA(Parola a, Parola b = NUMERO_PAROLE);
+
+// Reads a number and writes it as `proprieta` of the current light.
+void scriviNumeroLetto(Proprieta proprieta);
+
+void gestisciTrasformazione();
+Ritorno gestisciForma();
+
+#endif
