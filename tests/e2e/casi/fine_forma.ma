@@ -1,0 +1,2 @@
+requires maya "2008";
+createNode spotLight -n "spotLightShape1";

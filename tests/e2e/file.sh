@@ -1,0 +1,127 @@
+#!/bin/sh
+# The command line and the files around a conversion: usage, files that cannot
+# be opened, read or written, the code file's creation, truncation and mode,
+# a code path that is the scene itself, and inputs no scene should hold.
+# usage: file.sh lf|crlf COMMAND...
+set -u
+fine_riga=$1; shift
+casi=$(cd "$(dirname "$0")/casi" && pwd)
+lavoro=$(mktemp -d)
+trap 'rm -rf "$lavoro"' EXIT
+cd "$lavoro" || exit 1
+fallimenti=0
+BANNER='// Luci spot Direct3D 9 generate da una scena Maya ASCII'
+
+fallito() { echo "FAILED: $*"; fallimenti=$((fallimenti + 1)); }
+
+# Runs the converter; leaves its console (CR dropped) in `console` and its
+# exit status in `stato`.
+converti() {
+  "$@" > console.raw 2> errori.txt
+  stato=$?
+  tr -d '\r' < console.raw > console
+}
+
+# Compares `console` with the text given (a final line end is added).
+console_e() {
+  printf '%s\n' "$1" > console.atteso
+  cmp -s console.atteso console || fallito "$2: console was '$(cat console)', expected '$1'"
+}
+
+# The code file $1 holds exactly the banner and then the text of file $2.
+solo_banner() {
+  printf '%s\n' "$BANNER" > codice.atteso
+  [ "$fine_riga" = crlf ] && sed -i 's/$/\r/' codice.atteso
+  cmp -s codice.atteso "$1" || fallito "$2: code file is not the banner alone"
+}
+
+# Usage: fewer than two arguments touch no file.
+mkdir vuota && cd vuota || exit 1
+converti "$@"
+[ "$stato" = 1 ] || fallito "no arguments: exit $stato"
+console_e "Uso: ma2d3d scena.ma file_codice" "no arguments"
+: > scena.ma
+converti "$@" scena.ma
+[ "$stato" = 1 ] || fallito "one argument: exit $stato"
+console_e "Uso: ma2d3d scena.ma file_codice" "one argument"
+[ "$(ls | tr '\n' ' ')" = "console console.atteso console.raw errori.txt scena.ma " ] || fallito "usage left files: $(ls)"
+cd .. || exit 1
+
+# A missing scene: the path as typed, nothing created.
+converti "$@" nope.ma luci.cpp
+[ "$stato" = 1 ] || fallito "missing scene: exit $stato"
+console_e "Impossibile aprire il file nope.ma " "missing scene"
+[ -e luci.cpp ] && fallito "missing scene: a code file was created"
+
+# A scene that is a directory opens on some systems but cannot be read.
+mkdir cartella
+converti "$@" cartella luci.cpp
+[ "$stato" = 1 ] || fallito "directory scene: exit $stato"
+console_e "Impossibile aprire il file cartella " "directory scene"
+[ -e luci.cpp ] && fallito "directory scene: a code file was created"
+
+# A code path that cannot be created.
+: > vuota.ma
+converti "$@" vuota.ma cartella
+[ "$stato" = 1 ] || fallito "code path is a directory: exit $stato"
+console_e "Impossibile aprire il file cartella " "code path is a directory"
+
+# An existing code file is truncated.
+printf 'old line\n%.0s' $(seq 1 200) > luci.cpp
+converti "$@" vuota.ma luci.cpp
+[ "$stato" = 0 ] || fallito "truncation: exit $stato"
+solo_banner luci.cpp "truncation"
+
+# A code path naming the scene, however spelled, is refused and the scene
+# stays byte for byte as it was.
+cp "$casi/luce_completa.ma" x.ma
+ln -s x.ma collegamento.ma 2>/dev/null
+ln x.ma fisso.ma 2>/dev/null
+for percorso in x.ma ./x.ma collegamento.ma fisso.ma; do
+  [ -e "$percorso" ] || continue
+  converti "$@" x.ma "$percorso"
+  [ "$stato" = 1 ] || fallito "same file $percorso: exit $stato"
+  console_e "Il file $percorso e' la scena stessa: non lo sovrascrivo " "same file $percorso"
+  cmp -s x.ma "$casi/luce_completa.ma" || fallito "same file $percorso: the scene was changed"
+done
+
+# A token of 700000 characters, glued to a light's name, and NUL bytes.
+awk 'BEGIN { s = "x"; while (length(s) < 700000) s = s s; printf "createNode transform -n \"spotLight%s\";\n", substr(s, 1, 700000) }' > lungo.ma
+printf '\tsetAttr ".t" -type "double3" 0 5 0 ;\n\tsetAttr ".r" -type "double3" 0 0 0 ;\n' >> lungo.ma
+printf 'createNode spotLight -n "s";\n\tsetAttr ".ca" 3;\n' >> lungo.ma
+converti "$@" lungo.ma luci.cpp
+[ "$stato" = 0 ] || fallito "long token: exit $stato"
+[ "$(sed -n 2p console | wc -c)" = 500000 ] || fallito "long token: the name is not cut to 499999 characters"
+grep -q '^spotLight1.Range = 3.000000f;' luci.cpp || fallito "long token: the light after it was lost"
+head -c 300000 /dev/urandom > rumore.ma
+printf '\0\0createNode\0 spotLight\0\0\0\377\376' >> rumore.ma
+head -c 300000 /dev/urandom >> rumore.ma
+converti "$@" rumore.ma luci.cpp
+[ "$stato" = 0 ] || fallito "binary garbage: exit $stato"
+head -n 1 luci.cpp | tr -d '\r' | grep -qx "$BANNER" || fallito "binary garbage: no banner"
+
+if [ "$fine_riga" = lf ]; then
+  # Mode 0700 for a new code file, before the umask.
+  (umask 0; "$@" vuota.ma nuovo.cpp > /dev/null)
+  [ "$(stat -c %a nuovo.cpp)" = 700 ] || fallito "mode of a new code file is $(stat -c %a nuovo.cpp)"
+
+  # A full disk: the failed writes are reported, not hidden.
+  if [ -w /dev/full ]; then
+    converti "$@" "$casi/luce_completa.ma" /dev/full
+    [ "$stato" = 1 ] || fallito "full disk: exit $stato"
+    console_e "$(printf 'Trovato un nuovo nodo:\n"spotLight1";\nImpossibile scrivere sul file /dev/full ')" "full disk"
+  fi
+
+  # The code never depends on the locale's decimal separator.
+  for locale in it_IT.UTF-8 it_IT.utf8 de_DE.UTF-8 de_DE.utf8 fr_FR.UTF-8 fr_FR.utf8; do
+    if locale -a 2>/dev/null | grep -qix "$(echo "$locale" | sed 's/UTF-8/utf8/')"; then
+      LC_ALL=$locale converti "$@" "$casi/luce_completa.ma" luci.cpp
+      cmp -s luci.cpp "$casi/luce_completa.atteso" || fallito "locale $locale changed the code file"
+      break
+    fi
+  done
+fi
+
+[ -s errori.txt ] && [ "$fine_riga" = lf ] && fallito "standard error: $(head -5 errori.txt)"
+echo "$fallimenti failed"
+[ "$fallimenti" = 0 ]

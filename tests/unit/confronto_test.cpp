@@ -1,0 +1,99 @@
+// The block reader against the simple reader: random sequences of reads over
+// generated and mutated scene text, at block sizes that put block edges
+// everywhere, must give the same results, tokens, numbers and flags.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <random>
+#include <string>
+
+#include "scanner/flusso.h"
+#include "scena_di_prova.h"
+
+namespace semplice {
+void apriFlusso(std::FILE* sorgente);
+int leggiToken(char* dest);
+int leggiTokenNodo(char* dest);
+int leggiNumero(float* numero);
+bool fineFlusso();
+int interoDi(const char* token);
+}  // namespace semplice
+
+namespace {
+
+char tokenBlocco[LUNGHEZZA_TOKEN];
+char tokenSemplice[LUNGHEZZA_TOKEN];
+
+const char* const pezzi[] = {
+    "createNode", "transform", "spotLight", "setAttr", "\".t\"", "\".r\"", "\".cl\"", "\".ca\"",
+    "\".pa\"", "-type", "\"double3\"", "\"float3\"", "\"spotLight1\";", "-n", "-p", ";", "40;",
+    "-38.5", "25", "0.5", "1e3", "1e", "1e+", "-.", "+", ".", "5.", "-0", "e7", "123456789",
+    "0.000001", "99999999999999999999999999999999999999999", "\"pCube1\";", "\0", "\x1a", "x",
+};
+const char spazi[] = {' ', '\n', '\t', '\r', '\v', '\f'};
+
+std::string scenaCasuale(std::mt19937& rng) {
+    std::string s;
+    const int n = static_cast<int>(rng() % 200);
+    for (int i = 0; i < n; ++i) {
+        const char* p = pezzi[rng() % (sizeof pezzi / sizeof *pezzi)];
+        s.append(p, *p ? std::strlen(p) : 1);
+        if (rng() % 4 != 0) s.push_back(spazi[rng() % sizeof spazi]);
+    }
+    // Mutations: flipped, dropped and doubled bytes.
+    const int mutazioni = static_cast<int>(rng() % 4);
+    for (int i = 0; i < mutazioni && !s.empty(); ++i) {
+        const std::size_t dove = rng() % s.size();
+        switch (rng() % 3) {
+            case 0: s[dove] = static_cast<char>(rng()); break;
+            case 1: s.erase(dove, 1); break;
+            default: s.insert(dove, 1, s[dove]);
+        }
+    }
+    return s;
+}
+
+TEST(Confronto, BlockReaderMatchesTheSimpleReader) {
+    std::mt19937 rng(20261207);
+    const std::size_t blocchi[] = {16, 17, 19, 31, 4096};
+    for (int prova = 0; prova < 3000; ++prova) {
+        const std::string scena = scenaCasuale(rng);
+        const std::size_t blocco = blocchi[prova % 5];
+        const unsigned semeOperazioni = static_cast<unsigned>(rng());
+
+        impostaBlocco(blocco);
+        std::FILE* a = fileCon(scena);
+        std::FILE* b = fileCon(scena);
+        apriFlusso(a);
+        semplice::apriFlusso(b);
+        std::mt19937 operazioni(semeOperazioni);
+        tokenBlocco[0] = tokenSemplice[0] = '\0';
+        for (int passo = 0; passo < 400; ++passo) {
+            int ra = 0, rb = 0;
+            float na = -1, nb = -1;
+            switch (operazioni() % 3) {
+                case 0:
+                    ra = leggiToken(tokenBlocco);
+                    rb = semplice::leggiToken(tokenSemplice);
+                    break;
+                case 1:
+                    ra = leggiTokenNodo(tokenBlocco);
+                    rb = semplice::leggiTokenNodo(tokenSemplice);
+                    break;
+                default:
+                    ra = leggiNumero(&na);
+                    rb = semplice::leggiNumero(&nb);
+            }
+            ASSERT_EQ(ra, rb) << "scene #" << prova << " step " << passo;
+            ASSERT_STREQ(tokenBlocco, tokenSemplice) << "scene #" << prova << " step " << passo;
+            ASSERT_EQ(std::memcmp(&na, &nb, sizeof na), 0) << "scene #" << prova << ": " << na << " " << nb;
+            ASSERT_EQ(fineFlusso(), semplice::fineFlusso()) << "scene #" << prova << " step " << passo;
+            ASSERT_EQ(interoDi(tokenBlocco), semplice::interoDi(tokenSemplice));
+            if (ra == FINE_FLUSSO) break;
+        }
+        std::fclose(a);
+        std::fclose(b);
+    }
+}
+
+}  // namespace

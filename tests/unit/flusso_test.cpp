@@ -1,0 +1,221 @@
+// Token stream: tokens, the end-of-input flag, numbers, integers of tokens and
+// keyword matching, each over several block sizes so that block edges fall
+// inside tokens and numbers.
+#include <gtest/gtest.h>
+
+#include <cfloat>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "scanner/flusso.h"
+#include "scanner/parole.h"
+#include "scena_di_prova.h"
+
+namespace {
+
+char dest[LUNGHEZZA_TOKEN];
+
+const std::size_t blocchi[] = {16, 17, 23, 64, 1 << 20};
+
+struct Lettura {
+    std::string token;  // "<fine>" when the read found nothing
+    bool fine;          // the end-of-input flag after the read
+};
+
+std::vector<Lettura> tokenDi(const std::string& testo, std::size_t blocco) {
+    impostaBlocco(blocco);
+    std::FILE* f = fileCon(testo);
+    apriFlusso(f);
+    std::vector<Lettura> out;
+    std::strcpy(dest, "<fine>");
+    for (int i = 0; i < 100; ++i) {
+        const int r = leggiToken(dest);
+        out.push_back({dest, fineFlusso()});
+        if (r == FINE_FLUSSO) break;
+    }
+    std::fclose(f);
+    return out;
+}
+
+TEST(Token, RunsOfNonWhiteSpaceAndTheEndFlag) {
+    struct Caso {
+        std::string testo;
+        std::vector<Lettura> attese;
+    } casi[] = {
+        {"", {{"<fine>", true}}},
+        {" \t\r\n\v\f", {{"<fine>", true}}},
+        // A last token glued to the end of the file sets the flag on its own read.
+        {"createNode", {{"createNode", true}, {"createNode", true}}},
+        {"a b\n", {{"a", false}, {"b", false}, {"b", true}}},
+        {"\"spotLight1\";\tsetAttr\r\n\".v\";",
+         {{"\"spotLight1\";", false}, {"setAttr", false}, {"\".v\";", true}, {"\".v\";", true}}},
+        {"\x1a" "x \x7f", {{"\x1a" "x", false}, {"\x7f", true}, {"\x7f", true}}},
+    };
+    for (const Caso& c : casi)
+        for (std::size_t b : blocchi) {
+            const std::vector<Lettura> letti = tokenDi(c.testo, b);
+            ASSERT_EQ(letti.size(), c.attese.size()) << c.testo << " block " << b;
+            for (std::size_t i = 0; i < letti.size(); ++i) {
+                EXPECT_EQ(letti[i].token, c.attese[i].token) << c.testo << " block " << b << " read " << i;
+                EXPECT_EQ(letti[i].fine, c.attese[i].fine) << c.testo << " block " << b << " read " << i;
+            }
+        }
+}
+
+TEST(Token, LongTokensAreCutButStayOneToken) {
+    for (std::size_t b : blocchi) {
+        const std::string lungo(700000, 'x');
+        const std::vector<Lettura> letti = tokenDi(lungo + "y createNode \n", b);
+        ASSERT_EQ(letti.size(), 3u);
+        EXPECT_EQ(letti[0].token, std::string(LUNGHEZZA_TOKEN - 1, 'x'));
+        EXPECT_EQ(letti[1].token, "createNode");
+        EXPECT_TRUE(letti[2].fine);
+    }
+}
+
+TEST(Token, NodeReadPassesOverEverythingButCreateNode) {
+    const std::string testo =
+        "createNodeX a createNode\tacreateNode createNod c\ncreateNode\"x\" ccreateNode createNode";
+    for (std::size_t b : blocchi) {
+        impostaBlocco(b);
+        std::FILE* f = fileCon(testo);
+        apriFlusso(f);
+        std::vector<std::string> nodi;
+        while (leggiTokenNodo(dest) == 1) {
+            nodi.push_back(dest);
+            if (fineFlusso()) break;
+        }
+        std::fclose(f);
+        const std::vector<std::string> attesi = {"createNodeX", "createNode", "createNode\"x\"", "createNode"};
+        EXPECT_EQ(nodi, attesi) << "block " << b;
+        EXPECT_TRUE(fineFlusso());
+    }
+}
+
+TEST(Numero, GrammarValueAndWhatStaysInTheStream) {
+    struct Caso {
+        const char* testo;
+        int risultato;
+        float valore;       // expected when read; else the untouched -7
+        const char* resto;  // the next token after the read ("" at end)
+    } casi[] = {
+        {"40;", 1, 40.0f, ";"},
+        {"1e3 x", 1, 1000.0f, "x"},
+        {"1E+2 x", 1, 100.0f, "x"},
+        {"2.5e-1 x", 1, 0.25f, "x"},
+        {"1ex", 1, 1.0f, "ex"},
+        {"1e+x", 1, 1.0f, "e+x"},
+        {"1e-", 1, 1.0f, "e-"},
+        {"0.1 x", 1, 0.1f, "x"},
+        {"16777217 x", 1, 16777216.0f, "x"},
+        {"123456789 x", 1, 123456792.0f, "x"},
+        {"-0 x", 1, -0.0f, "x"},
+        {"+.5 x", 1, 0.5f, "x"},
+        {"5. x", 1, 5.0f, "x"},
+        {"5.e1 x", 1, 50.0f, "x"},
+        {"-38.5 25", 1, -38.5f, "25"},
+        {"00012.50 x", 1, 12.5f, "x"},
+        {"0.000000000000000000000000000000000000000000001 x", 1, 1e-45f, "x"},
+        {"1e-60 x", 1, 0.0f, "x"},
+        {"1e39 x", 1, FLT_MAX, "x"},
+        {"-1e99999999999999999999 x", 1, -FLT_MAX, "x"},
+        {"340282356779733661637539395458142568448 x", 1, FLT_MAX, "x"},  // rounds to infinity
+        {"340282356779733661637539395458142568447 x", 1, FLT_MAX, "x"},  // just below half-way
+        {";", 0, -7.0f, ";"},
+        {"-k", 0, -7.0f, "k"},
+        {"-.k", 0, -7.0f, "k"},
+        {". 3", 0, -7.0f, "3"},
+        {"+-5", 0, -7.0f, "-5"},
+        {"inf", 0, -7.0f, "inf"},
+        {"nan", 0, -7.0f, "nan"},
+        {"0x10", 1, 0.0f, "x10"},
+        {"", FINE_FLUSSO, -7.0f, ""},
+    };
+    for (const Caso& c : casi)
+        for (std::size_t b : blocchi) {
+            impostaBlocco(b);
+            std::FILE* f = fileCon(std::string(b > 20 ? 0 : 13, ' ') + c.testo);
+            apriFlusso(f);
+            float v = -7.0f;
+            EXPECT_EQ(leggiNumero(&v), c.risultato) << c.testo;
+            EXPECT_EQ(std::memcmp(&v, &c.valore, sizeof v), 0) << c.testo << " gave " << v;
+            std::strcpy(dest, "");
+            leggiToken(dest);
+            EXPECT_STREQ(dest, c.resto) << c.testo;
+            std::fclose(f);
+        }
+}
+
+TEST(Numero, HalfWayCasesNeedEveryDigit) {
+    // 1 + 2^-24 is exactly half-way between two floats: it rounds to even (1),
+    // while any non-zero digit after it, however far, rounds up.
+    const std::string meta = "1.000000059604644775390625";
+    const float su = 1.00000012f;
+    struct Caso {
+        std::string testo;
+        float valore;
+    } casi[] = {
+        {meta, 1.0f},
+        {meta + std::string(500, '0'), 1.0f},
+        {meta + std::string(500, '0') + "1", su},
+        {"1" + std::string(300, '0') + "e-300", 1.0f},
+        {"0." + std::string(300, '0') + "1e301", 1.0f},
+    };
+    for (const Caso& c : casi) {
+        impostaBlocco(16);
+        std::FILE* f = fileCon(c.testo + " ");
+        apriFlusso(f);
+        float v = 0;
+        ASSERT_EQ(leggiNumero(&v), 1);
+        EXPECT_EQ(v, c.valore) << c.testo.substr(0, 40);
+        std::fclose(f);
+    }
+}
+
+TEST(Numero, EndingAtTheEndOfTheFileSetsTheFlag) {
+    for (const char* testo : {"5", "-2.5", "1e", "7e+3"}) {
+        impostaBlocco(16);
+        std::FILE* f = fileCon(testo);
+        apriFlusso(f);
+        float v = 0;
+        EXPECT_EQ(leggiNumero(&v), 1) << testo;
+        EXPECT_TRUE(fineFlusso()) << testo;
+        std::fclose(f);
+    }
+}
+
+TEST(Intero, AsAtoiButClamped) {
+    struct Caso {
+        const char* token;
+        int valore;
+    } casi[] = {
+        {"-38.5", -38}, {"25", 25}, {"0;", 0}, {";", 0}, {"-0.5", 0}, {"+7x", 7},
+        {"2147483647", 2147483647}, {"2147483648", 2147483647}, {"99999999999999999999", 2147483647},
+        {"-2147483648", -2147483647 - 1}, {"-99999999999999999999", -2147483647 - 1}, {"", 0},
+    };
+    for (const Caso& c : casi) EXPECT_EQ(interoDi(c.token), c.valore) << c.token;
+}
+
+TEST(Parole, PrefixMatchWithFixedLengths) {
+    struct Caso {
+        const char* token;
+        Parola parola;
+        bool atteso;
+    } casi[] = {
+        {"\"spotLight1\";", NOME_LUCE, true}, {"\"spotLightKey\"", NOME_LUCE, true},
+        {"spotLight1", NOME_LUCE, false},     {"\"spotlight1\"", NOME_LUCE, false},
+        {"setAttr", SET_ATTR, true},          {"set", SET_ATTR, false},
+        {"transformX", TRANSFORM, true},      {"spotLightX", SPOT_LIGHT, true},
+        {"\".t\";", ATTR_TRASLAZIONE, true},  {"\".tx\"", ATTR_TRASLAZIONE, false},
+        {"\".r\"", ATTR_ROTAZIONE, true},     {"\".rp\"", ATTR_ROTAZIONE, false},
+        {"\".cl\"", ATTR_COLORE, true},       {"\".ca\"", ATTR_CONO, true},
+        {"\".pa\"", ATTR_PENOMBRA, true},     {"\"float3\"", TIPO_FLOAT3, true},
+        {"\"double3\"", TIPO_DOUBLE3, true},  {"\"double\"", TIPO_DOUBLE3, false},
+        {"createNode", CREATE_NODE, true},    {"CreateNode", CREATE_NODE, false},
+        {"", CREATE_NODE, false},
+    };
+    for (const Caso& c : casi) EXPECT_EQ(corrisponde(c.token, c.parola), c.atteso) << c.token;
+}
+
+}  // namespace
