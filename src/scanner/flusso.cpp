@@ -30,8 +30,8 @@ bool erroreInput = false;
 struct TabellaSpazi {
     bool spazio[256];
     constexpr TabellaSpazi() : spazio() {
-        spazio[' '] = spazio['\t'] = spazio['\n'] = true;
-        spazio['\r'] = spazio['\v'] = spazio['\f'] = true;
+        const char spazi[] = " \t\n\r\v\f";
+        for (const char* c = spazi; *c != '\0'; ++c) spazio[static_cast<unsigned char>(*c)] = true;
     }
 };
 constexpr TabellaSpazi tabella;
