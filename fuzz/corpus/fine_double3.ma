@@ -1,0 +1,2 @@
+createNode transform -n "spotLight1";
+	setAttr ".t" -type "double3"

@@ -1,0 +1,2 @@
+createNode spotLight -n "s";
+	setAttr ".cl" -type "float3"

@@ -1,0 +1,24 @@
+//Maya ASCII 2008 scene
+requires maya "2008";
+createNode transform -n "spotLight1";
+	setAttr ".t" -type "double3" 0 5 0 ;
+	setAttr ".r" -type "double3" -90 0 0 ;
+createNode transform -n "spotLight2" -p "group1";
+	setAttr ".r" -type "double3" -38.5 25 0 ;
+createNode transform -n "spotLight3";
+	setAttr ".r" -type "double3" 10 20 0 ;
+createNode transform -n "pCube1";
+createNode transform -n "spotLight4";
+	setAttr ".t" -type "double3" 9 9 9 ;
+createNode spotLight -n "spotLightShape4" -p "spotLight4";
+	setAttr ".ca" 30;
+createNode transform -s -n "spotLightKey";
+	setAttr ".t" -type "double3" -0 0.1 123456789 ; ;
+	setAttr ".r" -type "double3" 1 -2 0 ;
+createNode transform -a -b -c "spotLight9";
+createNode transform -n "pCube2";
+	setAttr ".t" -type "double3" 1 1 1 ;
+createNode transform -n "spotLight6" -p "group1";
+	setAttr ".t" -type "double3" 3 3 3 ;
+	setAttr ".r" -type "double3" 1 1 1 ;
+createNode transform -n "keyLight";
