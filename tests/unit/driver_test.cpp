@@ -2,6 +2,7 @@
 // size, and a read error in the middle of the scene reported, not looped on.
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <cstdio>
 #include <random>
 #include <string>
@@ -9,6 +10,7 @@
 #include "driver/driver.h"
 #include "driver/flussi.h"
 #include "scanner/flusso.h"
+#include "scanner/interno.h"
 #include "scanner/scanner.h"
 #include "scena_di_prova.h"
 
@@ -63,7 +65,9 @@ TEST(Driver, SameCodeFileAtEveryBlockSize) {
     for (int prova = 0; prova < 300; ++prova) {
         const std::string scena = scenaDiLuci(rng);
         int statoGrande = -1;
+        testing::internal::CaptureStdout();
         const std::string atteso = converti(scena, 1 << 20, &statoGrande);
+        testing::internal::GetCapturedStdout();
         EXPECT_EQ(statoGrande, 0);
         for (std::size_t blocco : {16, 17, 29, 64}) {
             int stato = -1;
@@ -73,6 +77,38 @@ TEST(Driver, SameCodeFileAtEveryBlockSize) {
             ASSERT_EQ(codice, atteso) << "scene #" << prova << " block " << blocco;
             EXPECT_EQ(stato, 0);
         }
+    }
+    std::remove(percorsoCodice);
+}
+
+TEST(Driver, LightNamesKeepGrowingPastSixDigits) {
+    const std::string scena =
+        "createNode transform -n \"spotLight1\";\n\tsetAttr \".t\" -type \"double3\" 1 2 3 ;\n"
+        "\tsetAttr \".r\" -type \"double3\" 0 0 0 ;\n"
+        "createNode spotLight -n \"spotLightShape1\";\n\tsetAttr \".ca\" 40;\n"
+        "createNode transform -n \"spotLight2\";\n\tsetAttr \".t\" -type \"double3\" 4 5 6 ;\n"
+        "\tsetAttr \".r\" -type \"double3\" 0 0 0 ;\n";
+    for (std::uint64_t primo : {std::uint64_t{999999}, std::uint64_t{18446744073709551614u}}) {
+        int stato = -1;
+        testing::internal::CaptureStdout();
+        azzeraLuci();
+        num_luce = primo;
+        impostaBlocco(1 << 20);
+        fileMA = fileCon(scena);
+        apriFlusso(fileMA);
+        fileX = std::fopen(percorsoCodice, "w");
+        stato = convertiScena("scena.ma", percorsoCodice);
+        testing::internal::GetCapturedStdout();
+        const std::string codice = leggiFile(percorsoCodice);
+        const std::string a = "spotLight" + std::to_string(primo), b = "spotLight" + std::to_string(primo + 1);
+        EXPECT_EQ(stato, 0);
+        EXPECT_NE(codice.find("D3DLIGHT9 " + a + ";\nZeroMemory( &" + a + ", sizeof( D3DLIGHT9 ) );\n" + a +
+                              ".Type = D3DLIGHT_SPOT;\n\n" + a + ".Attenuation0 = 1.0f;\n\n" + a +
+                              ".Position.x = 1.000000f;\n"),
+                  std::string::npos)
+            << codice;
+        EXPECT_NE(codice.find(a + ".Range = 40.000000f;\n\n"), std::string::npos);
+        EXPECT_NE(codice.find(b + ".Position.z = 6.000000f;\n\n"), std::string::npos) << codice;
     }
     std::remove(percorsoCodice);
 }
