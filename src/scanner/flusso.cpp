@@ -5,7 +5,8 @@
 // copied, and a token never holds more than LUNGHEZZA_TOKEN - 1 characters.
 #include "flusso.h"
 
-#include <cerrno>
+#include "parole.h"
+
 #include <cfloat>
 #include <climits>
 #include <cmath>
@@ -15,7 +16,7 @@
 namespace {
 
 constexpr std::size_t BLOCCO_MASSIMO = 128 * 1024;
-constexpr std::size_t BLOCCO_MINIMO = 16;  // more than the 10 bytes of "createNode"
+constexpr std::size_t BLOCCO_MINIMO = 16;  // more than any keyword's comparison length
 
 std::FILE* sorgente = nullptr;
 unsigned char buf[BLOCCO_MASSIMO];
@@ -26,17 +27,9 @@ bool esaurito = false;  // fread has reported end of file or an error
 bool fineInput = false;
 bool erroreInput = false;
 
-// White space as the C locale's isspace has it, as a lookup table.
-struct TabellaSpazi {
-    bool spazio[256];
-    constexpr TabellaSpazi() : spazio() {
-        const char spazi[] = " \t\n\r\v\f";
-        for (const char* c = spazi; *c != '\0'; ++c) spazio[static_cast<unsigned char>(*c)] = true;
-    }
-};
-constexpr TabellaSpazi tabella;
-
-inline bool spazio(unsigned char c) { return tabella.spazio[c]; }
+// White space as the C locale's isspace has it: space, and tab, line feed,
+// vertical tab, form feed and carriage return (9 to 13).
+inline bool spazio(unsigned char c) { return c == ' ' || static_cast<unsigned char>(c - '\t') <= '\r' - '\t'; }
 inline bool cifra(int c) { return c >= '0' && c <= '9'; }
 
 // Appends to the bytes held, after moving the unread ones to the front.
@@ -104,10 +97,14 @@ void copiaToken(char* dest) {
 
 // Whether the token starting at the read position begins with "createNode".
 bool iniziaNodo() {
-    static const char parola[] = "createNode";
-    for (std::size_t k = 0; k < sizeof parola - 1; ++k)
-        if (guarda(k) != static_cast<unsigned char>(parola[k])) return false;
-    return true;
+    char testa[16];
+    std::size_t n = lunghezzaConfronto(CREATE_NODE);
+    if (n > sizeof testa - 1) n = sizeof testa - 1;
+    std::size_t k = 0;
+    for (int c; k < n && (c = guarda(k)) >= 0 && !spazio(static_cast<unsigned char>(c)); ++k)
+        testa[k] = static_cast<char>(c);
+    testa[k] = '\0';
+    return corrisponde(testa, CREATE_NODE);
 }
 
 // Number text in a bounded canonical form: the significant digits (at most

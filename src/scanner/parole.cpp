@@ -24,3 +24,5 @@ bool corrisponde(const char* token, Parola parola) {
     const Voce& v = parole[parola];
     return std::strncmp(token, v.testo, v.lunghezza) == 0;
 }
+
+unsigned lunghezzaConfronto(Parola parola) { return parole[parola].lunghezza; }

@@ -23,4 +23,7 @@ enum Parola {
 // matches transform, `".tx"` does not match ".t". Case-sensitive.
 bool corrisponde(const char* token, Parola parola);
 
+// The keyword's comparison length (at most 10).
+unsigned lunghezzaConfronto(Parola parola);
+
 #endif
