@@ -113,7 +113,8 @@ bool iniziaNodo() {
 // rounding decision, so strtof on the canonical text rounds like strtof on
 // the whole text.
 constexpr int CIFRE_MASSIME = 200;
-constexpr long long ESPONENTE_LIMITE = 100000000;
+constexpr long long ESPONENTE_LIMITE = 100000000;       // far past any float
+constexpr long long ESPONENTE_SCRITTO_LIMITE = 1000000000000000;  // 10^15
 char cifre[CIFRE_MASSIME + 2];
 int quante = 0;
 bool tagliate = false;
@@ -152,7 +153,9 @@ float valoreCanonico(bool negativo, long long esponente) {
             testo[n++] = '1';
             ++scritte;
         }
-        const long long e = limita(limita(scala) + esponente) - scritte;
+        // scala counts digits of a file (well below 2^62) and the written
+        // exponent stays within 10^15, so the sum cannot overflow.
+        const long long e = limita(scala + esponente - scritte);
         std::snprintf(testo + n, sizeof testo - n, "e%lld", e);
     }
     const float v = std::strtof(testo, nullptr);
@@ -257,7 +260,8 @@ int leggiNumero(float* numero) {
         if (cifra(dopo)) {
             pos += salto;
             for (c = guarda(0); cifra(c); c = guarda(0)) {
-                esponente = limita(esponente * 10 + (c - '0'));
+                esponente = esponente * 10 + (c - '0');
+                if (esponente > ESPONENTE_SCRITTO_LIMITE) esponente = ESPONENTE_SCRITTO_LIMITE;
                 ++pos;
             }
             if (esponenteNegativo) esponente = -esponente;
