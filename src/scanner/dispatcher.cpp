@@ -26,23 +26,20 @@ void parseString(const char* entrata) {
     if (!corrisponde(entrata, CREATE_NODE)) return;
     numero = 0.0f;
     token[0] = '\0';
-    Ritorno passo = INIZIO_NODO;
+    // Node start: the shape handler comes back here at a createNode it met
+    // while looking for setAttr.
     for (;;) {
-        if (passo == INIZIO_NODO) {
-            leggiToken(token);  // the node type
-            if (corrisponde(token, TRANSFORM)) {
-                gestisciTrasformazione();
-                return;
-            }
-            if (corrisponde(token, SPOT_LIGHT)) {
-                passo = gestisciForma();
-                if (passo == FINE_CHIAMATA) return;
-                if (passo == INIZIO_NODO) continue;
-            }
+        leggiToken(token);  // the node type
+        if (corrisponde(token, TRANSFORM)) {
+            gestisciTrasformazione();
+            return;
         }
-        // Second chance: one more token, handed on only if it is a transform.
-        leggiToken(token);
-        if (corrisponde(token, TRANSFORM)) gestisciTrasformazione();
-        return;
+        if (!corrisponde(token, SPOT_LIGHT)) break;
+        const Ritorno ritorno = gestisciForma();
+        if (ritorno == FINE_CHIAMATA) return;
+        if (ritorno == SECONDA_CHANCE) break;
     }
+    // Second chance: one more token, handed on only if it is a transform.
+    leggiToken(token);
+    if (corrisponde(token, TRANSFORM)) gestisciTrasformazione();
 }
