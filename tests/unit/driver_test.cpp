@@ -26,14 +26,18 @@ std::string leggiFile(const char* percorso) {
     return s;
 }
 
-// Runs the conversion loop on `scena`; returns the code file.
-std::string converti(const std::string& scena, std::size_t blocco, int* stato) {
+// Runs the conversion loop on `scena`, the first light found getting the
+// number `primo`, with the console captured; returns the code file.
+std::string converti(const std::string& scena, std::size_t blocco, int* stato, std::uint64_t primo = 1) {
     azzeraLuci();
+    num_luce = primo;
     impostaBlocco(blocco);
     fileMA = fileCon(scena);
     apriFlusso(fileMA);
     fileX = std::fopen(percorsoCodice, "w");
+    testing::internal::CaptureStdout();
     *stato = convertiScena("scena.ma", percorsoCodice);
+    testing::internal::GetCapturedStdout();
     return leggiFile(percorsoCodice);
 }
 
@@ -65,15 +69,11 @@ TEST(Driver, SameCodeFileAtEveryBlockSize) {
     for (int prova = 0; prova < 300; ++prova) {
         const std::string scena = scenaDiLuci(rng);
         int statoGrande = -1;
-        testing::internal::CaptureStdout();
         const std::string atteso = converti(scena, 1 << 20, &statoGrande);
-        testing::internal::GetCapturedStdout();
         EXPECT_EQ(statoGrande, 0);
         for (std::size_t blocco : {16, 17, 29, 64}) {
             int stato = -1;
-            testing::internal::CaptureStdout();
             const std::string codice = converti(scena, blocco, &stato);
-            testing::internal::GetCapturedStdout();
             ASSERT_EQ(codice, atteso) << "scene #" << prova << " block " << blocco;
             EXPECT_EQ(stato, 0);
         }
@@ -90,16 +90,7 @@ TEST(Driver, LightNamesKeepGrowingPastSixDigits) {
         "\tsetAttr \".r\" -type \"double3\" 0 0 0 ;\n";
     for (std::uint64_t primo : {std::uint64_t{999999}, std::uint64_t{18446744073709551614u}}) {
         int stato = -1;
-        testing::internal::CaptureStdout();
-        azzeraLuci();
-        num_luce = primo;
-        impostaBlocco(1 << 20);
-        fileMA = fileCon(scena);
-        apriFlusso(fileMA);
-        fileX = std::fopen(percorsoCodice, "w");
-        stato = convertiScena("scena.ma", percorsoCodice);
-        testing::internal::GetCapturedStdout();
-        const std::string codice = leggiFile(percorsoCodice);
+        const std::string codice = converti(scena, 1 << 20, &stato, primo);
         const std::string a = "spotLight" + std::to_string(primo), b = "spotLight" + std::to_string(primo + 1);
         EXPECT_EQ(stato, 0);
         EXPECT_NE(codice.find("D3DLIGHT9 " + a + ";\nZeroMemory( &" + a + ", sizeof( D3DLIGHT9 ) );\n" + a +
