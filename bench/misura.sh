@@ -1,29 +1,27 @@
 #!/usr/bin/env bash
-# Times, on one generated scene held in the page cache, the best of 5 runs of
-# `cat FILE >/dev/null`, ma2d3d and a per-token fscanf("%s") loop, and prints
-# MiB/s, the ratios and each program's peak resident memory.
-# usage: bench/misura.sh [MIB] [BUILD_DIR]     (defaults: 256, build)
+# Times the converter on scenes of several shapes, each held in the page cache,
+# against `cat` of the same file: best of 5 runs, the converter's and cat's
+# runs interleaved. Prints one line per shape: time, MiB/s, the ratio to cat
+# and peak resident memory. For the light-dense shape, whose output is larger
+# than its input, the ratio is to `cat` of the scene plus `cat` of its code
+# into a file. A first line times the per-token fscanf("%s") loop on the
+# Maya-like scene, for scale.
+# usage: bench/misura.sh [MIB] [BUILD_DIR]     (defaults: 128, build)
 set -euo pipefail
-mib=${1:-256}
+mib=${1:-128}
 build=${2:-build}
-scena=${TMPDIR:-/tmp}/ma2d3d-bench-$mib.ma
-codice=${TMPDIR:-/tmp}/ma2d3d-bench-luci.cpp
-for p in ma2d3d bench/genera_scena bench/base_fscanf; do
+cartella=${TMPDIR:-/tmp}
+codice=$cartella/ma2d3d-bench-luci.cpp
+copia=$cartella/ma2d3d-bench-copia.cpp
+for p in ma2d3d bench/genera_scena bench/genera_forme bench/base_fscanf; do
   [ -x "$build/$p" ] || { echo "build first: $build/$p is missing" >&2; exit 1; }
 done
-[ -f "$scena" ] || "$build/bench/genera_scena" "$mib" 1 > "$scena"
-byte=$(stat -c %s "$scena")
-cat "$scena" > /dev/null  # into the page cache
 
-migliore() {  # best wall time of 5 runs, in seconds
-  local best=
-  for _ in 1 2 3 4 5; do
-    local t0 t1
-    t0=$(date +%s%N); "$@" > /dev/null; t1=$(date +%s%N)
-    local t=$(( t1 - t0 ))
-    if [ -z "$best" ] || [ "$t" -lt "$best" ]; then best=$t; fi
-  done
-  awk -v ns="$best" 'BEGIN { printf "%.4f", ns / 1e9 }'
+ora() { date +%s%N; }
+tempo() {  # wall time of one run, in nanoseconds
+  local t0 t1
+  t0=$(ora); "$@" > /dev/null; t1=$(ora)
+  echo $(( t1 - t0 ))
 }
 picco() {  # peak resident memory in KiB
   if [ -x /usr/bin/time ]; then
@@ -32,18 +30,45 @@ picco() {  # peak resident memory in KiB
     echo "?"
   fi
 }
+cat_scena() { cat "$1" > /dev/null; }
+cat_entrambi() { cat "$1" > /dev/null; cat "$codice" > "$copia"; }
 
-t_cat=$(migliore cat "$scena")
-t_ma=$(migliore "$build/ma2d3d" "$scena" "$codice")
-t_base=$(migliore "$build/bench/base_fscanf" "$scena")
-m_ma=$(picco "$build/ma2d3d" "$scena" "$codice")
-m_base=$(picco "$build/bench/base_fscanf" "$scena")
-awk -v b="$byte" -v c="$t_cat" -v m="$t_ma" -v f="$t_base" -v mm="$m_ma" -v mf="$m_base" 'BEGIN {
-  mibs = b / 1048576
-  printf "scene: %.1f MiB, best of 5 runs\n", mibs
-  printf "%-22s %8.3f s %9.1f MiB/s\n", "cat FILE >/dev/null", c, mibs / c
-  printf "%-22s %8.3f s %9.1f MiB/s   peak RSS %s KiB\n", "ma2d3d", m, mibs / m, mm
-  printf "%-22s %8.3f s %9.1f MiB/s   peak RSS %s KiB\n", "fscanf(\"%s\") loop", f, mibs / f, mf
-  printf "ma2d3d / cat:    %.2f (at most 3)\n", m / c
-  printf "fscanf / ma2d3d: %.1f (at least 10)\n", f / m
-}'
+# misura NAME SCENE REFERENCE: best of 5 of the converter and of the reference
+# command, interleaved; prints the shape's line.
+misura() {
+  local nome=$1 scena=$2 riferimento=$3 best_ma= best_rif=
+  cat "$scena" > /dev/null
+  "$build/ma2d3d" "$scena" "$codice" > /dev/null
+  for _ in 1 2 3 4 5; do
+    local r m
+    r=$(tempo "$riferimento" "$scena"); m=$(tempo "$build/ma2d3d" "$scena" "$codice")
+    if [ -z "$best_rif" ] || [ "$r" -lt "$best_rif" ]; then best_rif=$r; fi
+    if [ -z "$best_ma" ] || [ "$m" -lt "$best_ma" ]; then best_ma=$m; fi
+  done
+  local memoria
+  memoria=$(picco "$build/ma2d3d" "$scena" "$codice")
+  awk -v n="$nome" -v b="$(stat -c %s "$scena")" -v m="$best_ma" -v r="$best_rif" -v k="$memoria" \
+      -v rif="$riferimento" 'BEGIN {
+    mibs = b / 1048576
+    printf "%-16s %7.1f MiB %8.3f s %8.1f MiB/s   %5.2f x %-13s %8.3f s   peak %s KiB\n",
+           n, mibs, m / 1e9, mibs / (m / 1e9), m / r, (rif == "cat_scena" ? "cat" : "cat+cat code"), r / 1e9, k
+  }'
+}
+
+printf "%-16s %11s %10s %14s   %-20s %10s\n" shape size ma2d3d speed "ratio to" "reference"
+declare -A mib_di=([maya]=$mib [connessioni]=$mib [trasformazioni]=$mib [c]=$mib [luci]=$(( mib / 2 )))
+for forma in maya connessioni trasformazioni c luci; do
+  scena=$cartella/ma2d3d-bench-$forma-${mib_di[$forma]}.ma
+  if [ ! -f "$scena" ]; then
+    if [ "$forma" = maya ]; then
+      "$build/bench/genera_scena" "${mib_di[$forma]}" 1 > "$scena"
+    else
+      "$build/bench/genera_forme" "$forma" "${mib_di[$forma]}" > "$scena"
+    fi
+  fi
+  if [ "$forma" = luci ]; then misura "$forma" "$scena" cat_entrambi; else misura "$forma" "$scena" cat_scena; fi
+done
+scena=$cartella/ma2d3d-bench-maya-$mib.ma
+t=$(tempo "$build/bench/base_fscanf" "$scena")
+awk -v t="$t" 'BEGIN { printf "fscanf(\"%%s\") loop on the maya scene: %.3f s\n", t / 1e9 }'
+rm -f "$copia"
