@@ -3,6 +3,13 @@
 // (CR LF to LF and Ctrl-Z on Windows) apply exactly as they would to any other
 // read. Each byte is looked at about once; only tokens that are wanted are
 // copied, and a token never holds more than LUNGHEZZA_TOKEN - 1 characters.
+//
+// The hot paths work on the block in place: the search for node tokens and
+// the copy of a token look at 16 bytes at a time where SSE2 is there, and a
+// number whose text lies wholly in the block is converted with one double
+// operation when that is exact, else by strtof.
+// Near the end of a block, and for unusual numbers, the byte-at-a-time paths
+// take over; both give the same results.
 #include "flusso.h"
 
 #include "parole.h"
@@ -10,8 +17,17 @@
 #include <cfloat>
 #include <climits>
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
+
+#if !defined(MA2D3D_SENZA_SIMD) && (defined(__SSE2__) || defined(_M_X64))
+#define MA2D3D_SSE2 1
+#include <emmintrin.h>
+#if defined(_MSC_VER) && !defined(__clang__)
+#include <intrin.h>
+#endif
+#endif
 
 namespace {
 
@@ -63,8 +79,43 @@ int guarda(std::size_t k) {
     return buf[pos + k];
 }
 
+#ifdef MA2D3D_SSE2
+// One bit per byte of the 16 at `p` that is white space.
+inline unsigned spaziIn(const unsigned char* p) {
+    const __m128i x = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+    const __m128i t = _mm_sub_epi8(x, _mm_set1_epi8('\t'));
+    const __m128i controllo = _mm_cmpeq_epi8(_mm_min_epu8(t, _mm_set1_epi8('\r' - '\t')), t);
+    const __m128i blank = _mm_cmpeq_epi8(x, _mm_set1_epi8(' '));
+    return static_cast<unsigned>(_mm_movemask_epi8(_mm_or_si128(controllo, blank)));
+}
+
+// One bit per byte of the 16 at `p` equal to `c`.
+inline __m128i uguali(const unsigned char* p, char c) {
+    return _mm_cmpeq_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i*>(p)), _mm_set1_epi8(c));
+}
+
+inline unsigned primoBit(unsigned m) {
+#if defined(_MSC_VER) && !defined(__clang__)
+    unsigned long i;
+    _BitScanForward(&i, m);
+    return static_cast<unsigned>(i);
+#else
+    return static_cast<unsigned>(__builtin_ctz(m));
+#endif
+}
+#endif
+
 // Skips white space; false (flag set) when the scene ends first.
-bool saltaSpazi() {
+inline bool saltaSpazi() {
+#ifdef MA2D3D_SSE2
+    if (pos + 16 <= fine) {
+        const unsigned altro = ~spaziIn(buf + pos) & 0xffffu;
+        if (altro != 0) {
+            pos += primoBit(altro);
+            return true;
+        }
+    }
+#endif
     for (;;) {
         while (pos < fine && spazio(buf[pos])) ++pos;
         if (pos < fine) return true;
@@ -77,8 +128,30 @@ bool saltaSpazi() {
 
 // Stores the token that starts at the read position, keeping its first
 // LUNGHEZZA_TOKEN - 1 bytes and reading past the rest.
-void copiaToken(char* dest) {
+inline void copiaToken(char* dest) {
     std::size_t n = 0;
+#ifdef MA2D3D_SSE2
+    // Sixteen bytes at a time while both the block and `dest` have room for
+    // them; what is stored past the token's end is left behind its NUL.
+    // A token that ends within the 16 bytes is stored with its NUL in one
+    // store, zeros after it, so that a keyword test loading the token at once
+    // reads from that one store.
+    while (pos + 16 <= fine && n + 16 <= LUNGHEZZA_TOKEN - 1) {
+        const __m128i x = _mm_loadu_si128(reinterpret_cast<const __m128i*>(buf + pos));
+        const unsigned m = spaziIn(buf + pos);
+        if (m != 0) {
+            const unsigned k = primoBit(m);
+            const __m128i indici = _mm_setr_epi8(0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15);
+            const __m128i tieni = _mm_cmpgt_epi8(_mm_set1_epi8(static_cast<char>(k)), indici);
+            _mm_storeu_si128(reinterpret_cast<__m128i*>(dest + n), _mm_and_si128(x, tieni));
+            pos += k;
+            return;
+        }
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(dest + n), x);
+        pos += 16;
+        n += 16;
+    }
+#endif
     for (;;) {
         const std::size_t inizio = pos;
         while (pos < fine && !spazio(buf[pos])) ++pos;
@@ -95,16 +168,34 @@ void copiaToken(char* dest) {
     dest[n] = '\0';
 }
 
-// Whether the token starting at the read position begins with "createNode".
-bool iniziaNodo() {
-    char testa[16];
-    std::size_t n = lunghezzaConfronto(CREATE_NODE);
-    if (n > sizeof testa - 1) n = sizeof testa - 1;
-    std::size_t k = 0;
-    for (int c; k < n && (c = guarda(k)) >= 0 && !spazio(static_cast<unsigned char>(c)); ++k)
-        testa[k] = static_cast<char>(c);
-    testa[k] = '\0';
-    return corrisponde(testa, CREATE_NODE);
+// The node keyword, as the node search looks for it.
+constexpr const char* NODO = PAROLE[CREATE_NODE].testo;
+constexpr std::size_t LUNGHEZZA_NODO = PAROLE[CREATE_NODE].lunghezza;
+
+// The first index in [da, a) at which the block holds the node keyword's
+// first three bytes, or `a` when there is none; a < fine - 2. Reads no byte
+// at or past `fine`.
+std::size_t candidato(std::size_t da, std::size_t a) {
+    std::size_t i = da;
+#ifdef MA2D3D_SSE2
+    for (; i < a && i + 18 <= fine; i += 16) {
+        const unsigned char* p = buf + i;
+        const __m128i tre = _mm_and_si128(uguali(p, NODO[0]), _mm_and_si128(uguali(p + 1, NODO[1]), uguali(p + 2, NODO[2])));
+        const unsigned m = static_cast<unsigned>(_mm_movemask_epi8(tre));
+        if (m != 0) {
+            const std::size_t trovato = i + primoBit(m);
+            return trovato < a ? trovato : a;
+        }
+    }
+#endif
+    while (i < a) {
+        const void* c = std::memchr(buf + i, NODO[0], a - i);
+        if (c == nullptr) return a;
+        i = static_cast<std::size_t>(static_cast<const unsigned char*>(c) - buf);
+        if (buf[i + 1] == NODO[1] && buf[i + 2] == NODO[2]) return i;
+        ++i;
+    }
+    return a;
 }
 
 // Number text in a bounded canonical form: the significant digits (at most
@@ -138,6 +229,13 @@ long long limita(long long v) {
     return v;
 }
 
+// strtof of `testo`, with an overflow to infinity clamped to the largest float.
+float daTesto(const char* testo) {
+    const float v = std::strtof(testo, nullptr);
+    if (std::isinf(v)) return v < 0 ? -FLT_MAX : FLT_MAX;
+    return v;
+}
+
 float valoreCanonico(bool negativo, long long esponente) {
     char testo[CIFRE_MASSIME + 40];
     std::size_t n = 0;
@@ -158,9 +256,100 @@ float valoreCanonico(bool negativo, long long esponente) {
         const long long e = limita(scala + esponente - scritte);
         std::snprintf(testo + n, sizeof testo - n, "e%lld", e);
     }
-    const float v = std::strtof(testo, nullptr);
-    if (std::isinf(v)) return negativo ? -FLT_MAX : FLT_MAX;
-    return v;
+    return daTesto(testo);
+}
+
+// Number texts up to this length are converted in place.
+constexpr std::size_t NUMERO_BREVE = 64;
+
+// The powers of ten that a double holds exactly.
+constexpr double POTENZE[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+                              1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+
+// The float nearest to w * 10^p (ties to even), as strtof rounds it, when
+// that can be had from one double operation: w below 2^53 and 10^|p| exact,
+// so `d` is the double nearest to the value. Every float and every midpoint
+// between two floats is a double, so rounding `d` to float rounds the value
+// itself, unless `d` is such a midpoint: then the value may lie on either
+// side of it, and false is returned.
+bool valoreDiretto(std::uint64_t w, int p, bool negativo, float* numero) {
+#if defined(FLT_EVAL_METHOD) && FLT_EVAL_METHOD == 0
+    if (w > (std::uint64_t{1} << 53) || p < -22 || p > 22) return false;
+    const double d = p >= 0 ? static_cast<double>(w) * POTENZE[p] : static_cast<double>(w) / POTENZE[-p];
+    const float f = static_cast<float>(d);
+    if (std::isinf(f)) return false;  // strtof decides an overflow
+    const double vicino = static_cast<double>(f);
+    if (vicino != d) {
+        const float altro = std::nextafter(f, vicino < d ? HUGE_VALF : 0.0f);
+        if ((vicino + static_cast<double>(altro)) * 0.5 == d) return false;
+    }
+    *numero = negativo ? -f : f;
+    return true;
+#else
+    (void)w, (void)p, (void)negativo, (void)numero;
+    return false;
+#endif
+}
+
+// The number at the read position, when its text and the byte after it lie in
+// the block and the text is short: 1 with the value, 0 when no number starts
+// here, -1 when the byte-at-a-time reader must decide. Consumes what the
+// byte-at-a-time reader would.
+int numeroNelBlocco(float* numero) {
+    std::size_t j = pos;
+    const bool negativo = buf[j] == '-';
+    if (buf[j] == '+' || buf[j] == '-') ++j;
+    // Up to 19 significant digits are gathered in w; past that `troppe`.
+    std::uint64_t w = 0;
+    int significative = 0;
+    int dopoPunto = 0;
+    bool troppe = false;
+    const auto cifraLetta = [&](unsigned char c) {
+        if (w == 0 && c == '0') return;
+        if (significative == 19) {
+            troppe = true;
+            return;
+        }
+        w = w * 10 + static_cast<unsigned>(c - '0');
+        ++significative;
+    };
+    const std::size_t primaCifra = j;
+    for (; j < fine && cifra(buf[j]); ++j) cifraLetta(buf[j]);
+    bool conCifre = j > primaCifra;
+    if (j < fine && buf[j] == '.') {
+        const std::size_t inizioFrazione = ++j;
+        for (; j < fine && cifra(buf[j]); ++j) cifraLetta(buf[j]);
+        dopoPunto = static_cast<int>(j - inizioFrazione);
+        conCifre = conCifre || j > inizioFrazione;
+    }
+    if (j >= fine) return -1;
+    if (!conCifre) {
+        pos = j;  // a sign or lone point stays consumed
+        return 0;
+    }
+    int esponente = 0;
+    if (buf[j] == 'e' || buf[j] == 'E') {
+        std::size_t k = j + 1;
+        const bool esponenteNegativo = k < fine && buf[k] == '-';
+        if (k < fine && (buf[k] == '+' || buf[k] == '-')) ++k;
+        if (k >= fine) return -1;
+        if (cifra(buf[k])) {
+            for (; k < fine && cifra(buf[k]); ++k)
+                if (esponente < 100000) esponente = esponente * 10 + (buf[k] - '0');
+            if (k >= fine) return -1;
+            if (esponenteNegativo) esponente = -esponente;
+            j = k;
+        }
+    }
+    if (j - pos > NUMERO_BREVE) return -1;
+    if (troppe || !valoreDiretto(w, esponente - dopoPunto, negativo, numero)) {
+        char testo[NUMERO_BREVE + 1];
+        std::memcpy(testo, buf + pos, j - pos);
+        testo[j - pos] = '\0';
+        *numero = daTesto(testo);
+    }
+    pos = j;
+    return 1;
 }
 
 }  // namespace
@@ -193,35 +382,42 @@ int leggiToken(char* dest) {
 
 int leggiTokenNodo(char* dest) {
     if (!saltaSpazi()) return FINE_FLUSSO;
-    // The read position is now the start of a token. Any later token start
-    // is a byte that follows white space, so the search only has to stop at
-    // a 'c' that opens a token.
-    bool dopoSpazio = true;
+    // The read position is now the start of a token. `inizio` tells whether
+    // the byte at the read position follows white space as the search moves
+    // on; a node token is the keyword right after white space, and it is
+    // tested once all of the keyword's bytes are in the block.
+    bool inizio = true;
     for (;;) {
-        if (pos == fine && !riempi()) {
+        const std::size_t limite = esaurito ? fine : (fine > LUNGHEZZA_NODO ? fine - LUNGHEZZA_NODO : 0);
+        const std::size_t margine = fine >= 2 ? fine - 2 : 0;  // candidato's bound
+        std::size_t i = pos;
+        while ((i = candidato(i, limite < margine ? limite : margine)) < limite && i < margine) {
+            const bool dopoSpazio = i == pos ? inizio : spazio(buf[i - 1]);
+            if (dopoSpazio && i + LUNGHEZZA_NODO <= fine && std::memcmp(buf + i, NODO, LUNGHEZZA_NODO) == 0) {
+                pos = i;
+                copiaToken(dest);
+                return 1;
+            }
+            ++i;
+        }
+        if (esaurito) {
+            pos = fine;
             fineInput = true;
             return FINE_FLUSSO;
         }
-        const void* trovato = std::memchr(buf + pos, 'c', fine - pos);
-        if (trovato == nullptr) {
-            dopoSpazio = spazio(buf[fine - 1]);
-            pos = fine;
-            continue;
+        // Keep the last bytes, where a keyword may begin, for after the refill.
+        if (limite > pos) {
+            inizio = spazio(buf[limite - 1]);
+            pos = limite;
         }
-        const std::size_t i = static_cast<std::size_t>(static_cast<const unsigned char*>(trovato) - buf);
-        const bool inizioToken = i > pos ? spazio(buf[i - 1]) : dopoSpazio;
-        pos = i;
-        if (inizioToken && iniziaNodo()) {
-            copiaToken(dest);
-            return 1;
-        }
-        ++pos;
-        dopoSpazio = false;
+        riempi();
     }
 }
 
 int leggiNumero(float* numero) {
     if (!saltaSpazi()) return FINE_FLUSSO;
+    const int veloce = numeroNelBlocco(numero);
+    if (veloce >= 0) return veloce;
     quante = 0;
     tagliate = false;
     scala = 0;

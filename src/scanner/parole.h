@@ -1,6 +1,11 @@
-// The scanner's keywords and the prefix test made against them.
+// The scanner's keywords, their comparison lengths and the prefix test made
+// against them. This table is the one place where keywords are spelled.
 #ifndef MA2D3D_PAROLE_H
 #define MA2D3D_PAROLE_H
+
+#include <cstddef>
+#include <cstdint>
+#include <cstring>
 
 enum Parola {
     CREATE_NODE,      // first word of a node statement
@@ -18,12 +23,59 @@ enum Parola {
     NUMERO_PAROLE
 };
 
-// True when the first n characters of `token` equal those of the keyword, n
-// being the keyword's comparison length (its full length): `transformX`
-// matches transform, `".tx"` does not match ".t". Case-sensitive.
-bool corrisponde(const char* token, Parola parola);
+// Every token buffer handed to corrisponde holds at least this many bytes.
+constexpr unsigned CONFRONTO_MASSIMO = 16;
 
-// The keyword's comparison length (at most 10).
-unsigned lunghezzaConfronto(Parola parola);
+struct Voce {
+    char testo[CONFRONTO_MASSIMO];
+    unsigned lunghezza;                         // comparison length
+    unsigned char maschera[CONFRONTO_MASSIMO];  // 0xff for each compared byte
+};
+
+template <std::size_t N>
+constexpr Voce voce(const char (&testo)[N], unsigned lunghezza) {
+    static_assert(N <= CONFRONTO_MASSIMO, "keyword too long");
+    Voce v{};
+    for (std::size_t i = 0; i < N; ++i) v.testo[i] = testo[i];
+    v.lunghezza = lunghezza;
+    for (unsigned i = 0; i < lunghezza && i < CONFRONTO_MASSIMO; ++i) v.maschera[i] = 0xff;
+    return v;
+}
+
+// The double quotes belong to the keyword: the scene writes attribute names,
+// value types and node names between quotes.
+inline constexpr Voce PAROLE[NUMERO_PAROLE] = {
+    voce("createNode", 10), voce("transform", 9), voce("spotLight", 9), voce("setAttr", 7),
+    voce("\".cl\"", 5),     voce("\"float3\"", 8), voce("\".ca\"", 5),   voce("\".pa\"", 5),
+    voce("\"spotLight", 10), voce("\".t\"", 4),   voce("\"double3\"", 9), voce("\".r\"", 4),
+};
+
+constexpr bool lunghezzeGiuste() {
+    for (const Voce& v : PAROLE) {
+        unsigned n = 0;
+        while (v.testo[n] != '\0') ++n;
+        if (n != v.lunghezza) return false;
+    }
+    return true;
+}
+static_assert(lunghezzeGiuste(), "a comparison length differs from its keyword's length");
+
+// True when the first n characters of `token` equal those of the keyword, n
+// being the keyword's comparison length: `transformX` matches transform,
+// `".tx"` does not match ".t", a shorter token never matches. Case-sensitive.
+//
+// `token` is a NUL-terminated string at the start of a buffer of at least
+// CONFRONTO_MASSIMO bytes. The test compares 16 bytes under the keyword's
+// mask, without a branch or a call: since no keyword holds a NUL, a token
+// shorter than the keyword differs from it at its own NUL, whatever bytes
+// follow that in the buffer.
+inline bool corrisponde(const char* token, Parola parola) {
+    const Voce& v = PAROLE[parola];
+    std::uint64_t t[2], k[2], m[2];
+    std::memcpy(t, token, sizeof t);
+    std::memcpy(k, v.testo, sizeof k);
+    std::memcpy(m, v.maschera, sizeof m);
+    return (((t[0] ^ k[0]) & m[0]) | ((t[1] ^ k[1]) & m[1])) == 0;
+}
 
 #endif

@@ -4,7 +4,11 @@
 #include <gtest/gtest.h>
 
 #include <cfloat>
+#include <cmath>
+#include <cstdint>
+#include <cstdlib>
 #include <cstring>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -173,6 +177,54 @@ TEST(Numero, HalfWayCasesNeedEveryDigit) {
     }
 }
 
+// strtof on exactly the text, an overflow clamped as the reader clamps it.
+float comeStrtof(const std::string& testo) {
+    const float v = std::strtof(testo.c_str(), nullptr);
+    return std::isinf(v) ? std::copysign(FLT_MAX, v) : v;
+}
+
+TEST(Numero, SameValueAsStrtofOnRandomTexts) {
+    std::mt19937_64 rng(7);
+    std::vector<std::string> testi;
+    char t[96];
+    for (int i = 0; i < 100000; ++i) {
+        // Short decimal texts of every shape, from subnormals to overflow.
+        std::string s = (rng() % 3 == 0) ? "-" : "";
+        const int cifre = 1 + static_cast<int>(rng() % 20);
+        const int punto = static_cast<int>(rng() % (cifre + 1));
+        for (int c = 0; c < cifre; ++c) {
+            if (c == punto && c > 0) s += '.';
+            s += static_cast<char>('0' + rng() % 10);
+        }
+        if (rng() % 2) s += "e" + std::to_string(static_cast<int>(rng() % 100) - 60);
+        testi.push_back(s);
+        // Texts next to, or at, the half-way point between two floats.
+        std::uint32_t bit = static_cast<std::uint32_t>(rng()) & 0x7fffffffu;
+        if ((bit >> 23) == 0xff) bit &= 0x7f7fffffu;
+        float f;
+        std::memcpy(&f, &bit, sizeof f);
+        const double meta = (static_cast<double>(f) + static_cast<double>(std::nextafter(f, HUGE_VALF))) / 2;
+        std::snprintf(t, sizeof t, "%.*g", 6 + static_cast<int>(rng() % 14), meta);
+        testi.push_back(t);
+        std::snprintf(t, sizeof t, "%.40g", meta);
+        testi.push_back(t);
+    }
+    std::string scena;
+    for (const std::string& s : testi) scena += s + " ";
+    for (std::size_t b : {std::size_t{64}, std::size_t{1} << 20}) {
+        impostaBlocco(b);
+        std::FILE* f = fileCon(scena);
+        apriFlusso(f);
+        for (const std::string& s : testi) {
+            float v = 0;
+            ASSERT_EQ(leggiNumero(&v), 1) << s;
+            const float atteso = comeStrtof(s);
+            ASSERT_EQ(std::memcmp(&v, &atteso, sizeof v), 0) << s << " gave " << v << ", strtof " << atteso;
+        }
+        std::fclose(f);
+    }
+}
+
 TEST(Numero, EndingAtTheEndOfTheFileSetsTheFlag) {
     for (const char* testo : {"5", "-2.5", "1e", "7e+3"}) {
         impostaBlocco(16);
@@ -215,7 +267,36 @@ TEST(Parole, PrefixMatchWithFixedLengths) {
         {"createNode", CREATE_NODE, true},    {"CreateNode", CREATE_NODE, false},
         {"", CREATE_NODE, false},
     };
-    for (const Caso& c : casi) EXPECT_EQ(corrisponde(c.token, c.parola), c.atteso) << c.token;
+    // Tokens sit in buffers whose bytes after the NUL are stale: the keyword
+    // itself, or its tail, must not make a short token match.
+    for (const Caso& c : casi)
+        for (const Voce& stantio : PAROLE) {
+            char buffer[CONFRONTO_MASSIMO + 8];
+            std::memset(buffer, 'x', sizeof buffer);
+            std::memcpy(buffer, stantio.testo, std::strlen(stantio.testo));
+            std::memcpy(buffer, c.token, std::strlen(c.token) + 1);
+            EXPECT_EQ(corrisponde(buffer, c.parola), c.atteso) << c.token << " over " << stantio.testo;
+        }
+}
+
+TEST(Parole, EveryKeywordShortOrGlued) {
+    for (int p = 0; p < NUMERO_PAROLE; ++p) {
+        const Parola parola = static_cast<Parola>(p);
+        const std::string intera = PAROLE[p].testo;
+        char buffer[CONFRONTO_MASSIMO + 8] = {};
+        const auto prova = [&](const std::string& token) {
+            std::memcpy(buffer, intera.c_str(), intera.size() + 1);  // stale keyword after the NUL
+            std::memcpy(buffer, token.c_str(), token.size() + 1);
+            return corrisponde(buffer, parola);
+        };
+        EXPECT_TRUE(prova(intera)) << intera;
+        EXPECT_TRUE(prova(intera + ";")) << intera;
+        EXPECT_FALSE(prova(intera.substr(0, intera.size() - 1))) << intera;
+        std::string cambiata = intera;
+        cambiata.back() = static_cast<char>(cambiata.back() + 1);
+        EXPECT_FALSE(prova(cambiata)) << intera;
+        EXPECT_FALSE(prova("")) << intera;
+    }
 }
 
 }  // namespace
