@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "../output/codice.h"
 #include "../scanner/flusso.h"
 #include "../scanner/scanner.h"
 #include "flussi.h"
@@ -75,7 +76,7 @@ int convertiScena(const char* percorsoScena, const char* percorsoCodice) {
 
     const bool letto = !erroreFlusso();
     std::fclose(fileMA);
-    const bool scritto = std::fflush(fileX) == 0 && !std::ferror(fileX);
+    const bool scritto = svuotaUscita() && std::fflush(fileX) == 0 && !std::ferror(fileX);
     const bool chiuso = std::fclose(fileX) == 0;
     fileMA = fileX = nullptr;
     if (!letto) return fallisci(NON_LEGGO, percorsoScena);

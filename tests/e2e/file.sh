@@ -112,6 +112,24 @@ if [ "$fine_riga" = lf ]; then
     console_e "$(printf 'Trovato un nuovo nodo:\n"spotLight1";\nImpossibile scrivere sul file /dev/full ')" "full disk"
   fi
 
+  # A disk that fills part-way through a long code file (here a file size
+  # limit, with the signal it raises ignored): whatever the converter holds
+  # back in its own buffer, the failure is reported, and what was written is
+  # the start of the code file the whole run would have written.
+  i=0; : > luci_tante.ma
+  while [ $i -lt 400 ]; do cat "$casi/luce_completa.ma" >> luci_tante.ma; i=$((i + 1)); done
+  "$@" luci_tante.ma intero.cpp > /dev/null
+  (trap '' XFSZ; ulimit -f 100; "$@" luci_tante.ma parziale.cpp > console.raw 2> errori.txt; echo $? > stato.txt)
+  stato=$(cat stato.txt)
+  [ "$stato" = 1 ] || fallito "file size limit: exit $stato"
+  [ "$(tail -n 1 console.raw)" = "Impossibile scrivere sul file parziale.cpp " ] ||
+    fallito "file size limit: console ends with '$(tail -n 1 console.raw)'"
+  scritti=$(wc -c < parziale.cpp)
+  { [ "$scritti" -gt 0 ] && [ "$scritti" -lt "$(wc -c < intero.cpp)" ] &&
+    head -c "$scritti" intero.cpp | cmp -s - parziale.cpp; } ||
+    fallito "file size limit: the $scritti bytes written are not the start of the code file"
+  : > errori.txt
+
   # The code never depends on the locale's decimal separator.
   for locale in it_IT.UTF-8 it_IT.utf8 de_DE.UTF-8 de_DE.utf8 fr_FR.UTF-8 fr_FR.utf8; do
     if locale -a 2>/dev/null | grep -qix "$(echo "$locale" | sed 's/UTF-8/utf8/')"; then

@@ -1,0 +1,48 @@
+// The number text of the code file: "%f" digits, ties to even on the binary
+// value, a minus sign on every negative value (zero included), no exponent.
+#include <gtest/gtest.h>
+
+#include <cfloat>
+#include <string>
+
+#include "output/codice.h"
+
+namespace {
+
+std::string testoDi(double v) {
+    char buffer[NUMERO_MASSIMO];
+    return std::string(buffer, scriviNumero(buffer, v));
+}
+
+TEST(Numero, WrittenAsPrintfF) {
+    struct Caso {
+        double valore;
+        const char* testo;
+    } casi[] = {
+        {1.0f, "1.000000"},
+        {0.5f, "0.500000"},
+        {40.0f, "40.000000"},
+        {0.1f, "0.100000"},
+        {-0.0f, "-0.000000"},
+        {0.0f, "0.000000"},
+        {-1e-7f, "-0.000000"},
+        {123456789.0f, "123456792.000000"},
+        {16777217.0f, "16777216.000000"},
+        {1e10f, "10000000000.000000"},
+        {FLT_MAX, "340282346638528859811704183484516925440.000000"},
+        {-FLT_MAX, "-340282346638528859811704183484516925440.000000"},
+        {FLT_TRUE_MIN, "0.000000"},
+        {0.0078125, "0.007812"},   // 7812.5 millionths: ties to even, down
+        {0.0234375, "0.023438"},   // 23437.5 millionths: ties to even, up
+        {0.0000015, "0.000002"},   // the double is a little above the tie
+        {0.0000005, "0.000000"},   // and this one a little below
+        {0.9999995, "1.000000"},   // a little above: a carry into the integer
+        {9.9999996, "10.000000"},  // a carry through every digit
+        {0.955073, "0.955073"},
+        {-0.2963685, "-0.296368"},   // the double is a little nearer zero than the tie
+        {1e300, "1000000000000000052504760255204420248704468581108159154915854115511802457988908195786371375080447864043704443832883878176942523235360430575644792184786706982848387200926575803737830233794788090059368953234970799945081119038967640880074652742780142494579258788820056842838115669472196386865459400540160.000000"},
+    };
+    for (const Caso& c : casi) EXPECT_EQ(testoDi(c.valore), c.testo) << c.testo;
+}
+
+}  // namespace
