@@ -1,17 +1,32 @@
 // libFuzzer target: the whole conversion, driver loop included, on the
-// fuzzer's bytes as a scene. Besides crashes, sanitizer reports and hangs, it
-// stops on a code file that is not the generated code's own shape: every line
-// is empty, the banner, or one of the declaration or property lines, and no
-// number is ever written as inf or nan.
+// fuzzer's bytes as a scene, done twice: by the converter on the block reader,
+// with a block size taken from the input, and by the same converter on the
+// simple reader. The two must give the same exit status, code file and
+// console, byte for byte. Besides that, crashes, sanitizer reports and hangs,
+// it stops on a code file that is not the generated code's own shape: every
+// line is empty, the banner, or one of the declaration or property lines, and
+// no number is ever written as inf or nan.
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <string>
 
 #include "driver/driver.h"
 #include "driver/flussi.h"
 #include "scanner/flusso.h"
 #include "scanner/scanner.h"
+
+// The converter on the simple reader, under the names semplice_rinomina.h
+// gives it.
+extern std::FILE* semplice_fileMA;
+extern std::FILE* semplice_fileX;
+int semplice_convertiScena(const char* percorsoScena, const char* percorsoCodice);
+void semplice_azzeraLuci();
+void semplice_apriFlusso(std::FILE* sorgente);
 
 namespace {
 
@@ -28,38 +43,106 @@ bool rigaValida(const char* riga, std::size_t n) {
     return (dichiarazione || proprieta) && riga[n - 1] == ';';
 }
 
-void controllaCodice(char* codice, std::size_t lunghezza) {
-    if (lunghezza < sizeof BANNER - 1 || std::memcmp(codice, BANNER, sizeof BANNER - 1) != 0) std::abort();
-    char* riga = codice + sizeof BANNER - 1;
-    char* fine = codice + lunghezza;
-    while (riga < fine) {
-        char* a_capo = static_cast<char*>(std::memchr(riga, '\n', static_cast<std::size_t>(fine - riga)));
-        if (a_capo == nullptr) std::abort();  // every line is ended
-        *a_capo = '\0';
-        if (!rigaValida(riga, static_cast<std::size_t>(a_capo - riga))) std::abort();
+void controllaCodice(std::string codice) {
+    if (codice.compare(0, sizeof BANNER - 1, BANNER) != 0) std::abort();
+    std::size_t riga = sizeof BANNER - 1;
+    while (riga < codice.size()) {
+        const std::size_t a_capo = codice.find('\n', riga);
+        if (a_capo == std::string::npos) std::abort();  // every line is ended
+        codice[a_capo] = '\0';
+        if (!rigaValida(codice.c_str() + riga, a_capo - riga)) std::abort();
         riga = a_capo + 1;
     }
+}
+
+struct Esito {
+    int stato;
+    std::string codice;
+    std::string console;
+};
+
+std::FILE* scenaDi(const std::uint8_t* dati, std::size_t n) {
+    std::FILE* scena = std::tmpfile();
+    if (scena == nullptr) std::abort();
+    if (n > 0) std::fwrite(dati, 1, n, scena);
+    std::rewind(scena);
+    return scena;
+}
+
+// Runs one conversion with standard output sent to a scratch file, and
+// returns what it wrote there.
+template <typename Conversione>
+Esito converti(Conversione conversione) {
+    static int console = -1;
+    if (console < 0) {
+        std::FILE* f = std::tmpfile();
+        if (f == nullptr) std::abort();
+        console = dup(fileno(f));
+    }
+    std::fflush(stdout);
+    const int salvato = dup(1);
+    if (ftruncate(console, 0) != 0 || lseek(console, 0, SEEK_SET) != 0 || dup2(console, 1) < 0) std::abort();
+    Esito esito;
+    esito.stato = conversione(esito.codice);
+    std::fflush(stdout);
+    dup2(salvato, 1);
+    close(salvato);
+    char pezzo[4096];
+    for (off_t da = 0;;) {
+        const ssize_t letti = pread(console, pezzo, sizeof pezzo, da);
+        if (letti <= 0) break;
+        esito.console.append(pezzo, static_cast<std::size_t>(letti));
+        da += letti;
+    }
+    return esito;
+}
+
+// The code file's text, once the conversion has closed its stream.
+template <typename Corpo>
+int suMemoria(std::FILE*& destinazione, std::string& codice, Corpo corpo) {
+    char* testo = nullptr;
+    std::size_t lunghezza = 0;
+    destinazione = open_memstream(&testo, &lunghezza);
+    std::fputs(BANNER, destinazione);
+    const int stato = corpo();
+    codice.assign(testo, lunghezza);
+    std::free(testo);
+    return stato;
 }
 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dati, std::size_t n) {
-    std::FILE* scena = std::tmpfile();
-    if (scena == nullptr) return 0;
-    if (n > 0) std::fwrite(dati, 1, n, scena);
-    std::rewind(scena);
-
-    char* codice = nullptr;
-    std::size_t lunghezza = 0;
-    fileX = open_memstream(&codice, &lunghezza);
-    fileMA = scena;
-    std::fputs(BANNER, fileX);
-    azzeraLuci();
-    // Odd sizes read in tiny blocks, so block edges land inside tokens too.
-    impostaBlocco(n % 2 == 1 ? 16 + n % 48 : 1 << 17);
-    apriFlusso(fileMA);
-    if (convertiScena("fuzz.ma", "fuzz.cpp") != 0) std::abort();
-    controllaCodice(codice, lunghezza);
-    std::free(codice);
+    // An odd first byte asks for small blocks, so that block edges fall
+    // inside tokens and numbers.
+    const std::size_t blocco = n > 0 && (dati[0] & 1) ? 16 + dati[0] / 2 : std::size_t{1} << 17;
+    const Esito a = converti([&](std::string& codice) {
+        return suMemoria(fileX, codice, [&] {
+            azzeraLuci();
+            impostaBlocco(blocco);
+            fileMA = scenaDi(dati, n);
+            apriFlusso(fileMA);
+            return convertiScena("fuzz.ma", "fuzz.cpp");
+        });
+    });
+    const Esito b = converti([&](std::string& codice) {
+        return suMemoria(semplice_fileX, codice, [&] {
+            semplice_azzeraLuci();
+            semplice_fileMA = scenaDi(dati, n);
+            semplice_apriFlusso(semplice_fileMA);
+            return semplice_convertiScena("fuzz.ma", "fuzz.cpp");
+        });
+    });
+    if (a.stato != 0 || b.stato != 0) std::abort();
+    if (a.codice != b.codice) {
+        std::fprintf(stderr, "code files differ (block %zu):\n--- block reader\n%s\n--- simple reader\n%s\n", blocco,
+                     a.codice.c_str(), b.codice.c_str());
+        std::abort();
+    }
+    if (a.console != b.console) {
+        std::fprintf(stderr, "consoles differ (block %zu)\n", blocco);
+        std::abort();
+    }
+    controllaCodice(a.codice);
     return 0;
 }
