@@ -3,7 +3,7 @@
 #include <cmath>
 #include <cstdio>
 
-#include "d3d9_sostituto.h"
+#include "d3d9.h"
 
 namespace {
 

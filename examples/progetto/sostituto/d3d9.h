@@ -1,8 +1,8 @@
 // A stand-in for the few Direct3D 9 declarations the generated light code
 // uses, with the members in Direct3D's order, so that the code can be
 // compiled and run on any system.
-#ifndef MA2D3D_D3D9_SOSTITUTO_H
-#define MA2D3D_D3D9_SOSTITUTO_H
+#ifndef D3D9_SOSTITUTO_H
+#define D3D9_SOSTITUTO_H
 
 #include <cstring>
 
