@@ -16,16 +16,27 @@
 namespace {
 
 struct Riga {
-    const char* etichetta;
+    char etichetta[16];  // copied 16 bytes at a time; `lunghezza` of them count
+    std::size_t lunghezza;
     bool ultimaDelGruppo;
 };
 
+template <std::size_t N>
+constexpr Riga riga(const char (&etichetta)[N], bool ultimaDelGruppo) {
+    static_assert(N <= 16, "label too long");
+    Riga r{};
+    for (std::size_t i = 0; i < N; ++i) r.etichetta[i] = etichetta[i];
+    r.lunghezza = N - 1;
+    r.ultimaDelGruppo = ultimaDelGruppo;
+    return r;
+}
+
 constexpr Riga righe[NUMERO_PROPRIETA] = {
-    {".Diffuse.r = ", false},   {".Diffuse.g = ", false},   {".Diffuse.b = ", true},
-    {".Range = ", true},
-    {".Falloff = ", true},
-    {".Position.x = ", false},  {".Position.y = ", false},  {".Position.z = ", true},
-    {".Direction.x = ", false}, {".Direction.y = ", false}, {".Direction.z = ", true},
+    riga(".Diffuse.r = ", false),   riga(".Diffuse.g = ", false),   riga(".Diffuse.b = ", true),
+    riga(".Range = ", true),
+    riga(".Falloff = ", true),
+    riga(".Position.x = ", false),  riga(".Position.y = ", false),  riga(".Position.z = ", true),
+    riga(".Direction.x = ", false), riga(".Direction.y = ", false), riga(".Direction.z = ", true),
 };
 
 // A light name is at most 31 bytes (nomeluce's size); the longest line
@@ -94,13 +105,21 @@ int zeriInFondo(std::uint64_t m) {
 }
 
 char* scriviMilionesimi(char* p, std::uint64_t n) {
-    char cifre[20];
-    std::size_t quante = sizeof cifre;
+    char intera[20];
+    std::size_t quante = 0;
+    std::uint64_t parte = n / MILIONE;
+    std::uint32_t frazione = static_cast<std::uint32_t>(n % MILIONE);
     do {
-        cifre[--quante] = static_cast<char>('0' + n % 10);
-        n /= 10;
-    } while (n != 0);
-    return scriviCifre(p, cifre + quante, sizeof cifre - quante);
+        intera[quante++] = static_cast<char>('0' + parte % 10);
+        parte /= 10;
+    } while (parte != 0);
+    while (quante > 0) *p++ = intera[--quante];
+    *p++ = '.';
+    for (int i = 5; i >= 0; --i) {
+        p[i] = static_cast<char>('0' + frazione % 10);
+        frazione /= 10;
+    }
+    return p + 6;
 }
 
 // An unsigned integer of up to 40 32-bit limbs, least significant first:
@@ -250,7 +269,9 @@ void scriviDichiarazione(const char* nome) {
 
 void scriviProprieta(const char* nome, Proprieta proprieta, double valore) {
     const Riga& r = righe[proprieta];
-    char* p = copia(copia(spazioPer(), nome), r.etichetta);
+    char* p = copia(spazioPer(), nome);
+    std::memcpy(p, r.etichetta, sizeof r.etichetta);
+    p += r.lunghezza;
     p = copiaFisso(scriviNumero(p, valore), "f;\n");
     if (r.ultimaDelGruppo) *p++ = '\n';
     piena = static_cast<std::size_t>(p - uscita);

@@ -279,7 +279,13 @@ bool valoreDiretto(std::uint64_t w, int p, bool negativo, float* numero) {
     const float f = static_cast<float>(d);
     if (std::isinf(f)) return false;  // strtof decides an overflow
     const double vicino = static_cast<double>(f);
-    if (vicino != d) {
+    if (vicino != d && std::fabs(d) >= static_cast<double>(FLT_MIN)) {
+        // In the normal range a midpoint has 25 significant bits: below
+        // the float's 24, a one and then zeros only.
+        std::uint64_t bit;
+        std::memcpy(&bit, &d, sizeof bit);
+        if ((bit & 0x1fffffffu) == 0x10000000u) return false;
+    } else if (vicino != d) {
         const float altro = std::nextafter(f, vicino < d ? HUGE_VALF : 0.0f);
         if ((vicino + static_cast<double>(altro)) * 0.5 == d) return false;
     }
