@@ -126,24 +126,31 @@ inline bool saltaSpazi() {
     }
 }
 
+#ifdef MA2D3D_SSE2
+// Stores the k < 16 bytes at `da`, then zeros up to 16 bytes (the first of
+// them the token's NUL), in one store, so that a keyword test that loads the
+// token at once reads from that one store.
+inline void copiaBreve(char* dest, const unsigned char* da, unsigned k) {
+    const __m128i x = _mm_loadu_si128(reinterpret_cast<const __m128i*>(da));
+    const __m128i indici = _mm_setr_epi8(0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15);
+    const __m128i tieni = _mm_cmpgt_epi8(_mm_set1_epi8(static_cast<char>(k)), indici);
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(dest), _mm_and_si128(x, tieni));
+}
+#endif
+
 // Stores the token that starts at the read position, keeping its first
 // LUNGHEZZA_TOKEN - 1 bytes and reading past the rest.
 inline void copiaToken(char* dest) {
     std::size_t n = 0;
 #ifdef MA2D3D_SSE2
     // Sixteen bytes at a time while both the block and `dest` have room for
-    // them; what is stored past the token's end is left behind its NUL.
-    // A token that ends within the 16 bytes is stored with its NUL in one
-    // store, zeros after it, so that a keyword test loading the token at once
-    // reads from that one store.
+    // them.
     while (pos + 16 <= fine && n + 16 <= LUNGHEZZA_TOKEN - 1) {
         const __m128i x = _mm_loadu_si128(reinterpret_cast<const __m128i*>(buf + pos));
         const unsigned m = spaziIn(buf + pos);
         if (m != 0) {
             const unsigned k = primoBit(m);
-            const __m128i indici = _mm_setr_epi8(0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15);
-            const __m128i tieni = _mm_cmpgt_epi8(_mm_set1_epi8(static_cast<char>(k)), indici);
-            _mm_storeu_si128(reinterpret_cast<__m128i*>(dest + n), _mm_and_si128(x, tieni));
+            copiaBreve(dest + n, buf + pos, k);
             pos += k;
             return;
         }
@@ -381,6 +388,22 @@ bool fineFlusso() { return fineInput; }
 bool erroreFlusso() { return erroreInput; }
 
 int leggiToken(char* dest) {
+#ifdef MA2D3D_SSE2
+    // The usual token: under 16 bytes, after under 16 bytes of white space,
+    // both in the block. One store puts it in `dest` with its NUL.
+    if (pos + 32 <= fine) {
+        const unsigned altro = ~spaziIn(buf + pos) & 0xffffu;
+        if (altro != 0) {
+            const std::size_t inizio = pos + primoBit(altro);
+            const unsigned m = spaziIn(buf + inizio);
+            if (m != 0) {
+                copiaBreve(dest, buf + inizio, primoBit(m));
+                pos = inizio + primoBit(m);
+                return 1;
+            }
+        }
+    }
+#endif
     if (!saltaSpazi()) return FINE_FLUSSO;
     copiaToken(dest);
     return 1;
