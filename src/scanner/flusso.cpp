@@ -365,6 +365,17 @@ int numeroNelBlocco(float* numero) {
     return 1;
 }
 
+// Next token, byte at a time where it must; kept out of line so that the
+// usual token's path needs no saved registers.
+#if defined(__GNUC__) || defined(__clang__)
+__attribute__((noinline))
+#endif
+int leggiTokenAdagio(char* dest) {
+    if (!saltaSpazi()) return FINE_FLUSSO;
+    copiaToken(dest);
+    return 1;
+}
+
 }  // namespace
 
 void apriFlusso(std::FILE* f) {
@@ -404,9 +415,7 @@ int leggiToken(char* dest) {
         }
     }
 #endif
-    if (!saltaSpazi()) return FINE_FLUSSO;
-    copiaToken(dest);
-    return 1;
+    return leggiTokenAdagio(dest);
 }
 
 int leggiTokenNodo(char* dest) {
