@@ -104,20 +104,31 @@ int zeriInFondo(std::uint64_t m) {
 #endif
 }
 
+// "00" to "99", two digits at a time.
+constexpr char COPPIE[] =
+    "0001020304050607080910111213141516171819202122232425262728293031323334353637383940414243444546474849"
+    "5051525354555657585960616263646566676869707172737475767778798081828384858687888990919293949596979899";
+
 char* scriviMilionesimi(char* p, std::uint64_t n) {
     char intera[20];
-    std::size_t quante = 0;
+    std::size_t quante = sizeof intera;
     std::uint64_t parte = n / MILIONE;
     std::uint32_t frazione = static_cast<std::uint32_t>(n % MILIONE);
-    do {
-        intera[quante++] = static_cast<char>('0' + parte % 10);
-        parte /= 10;
-    } while (parte != 0);
-    while (quante > 0) *p++ = intera[--quante];
+    for (; parte >= 100; parte /= 100) {
+        quante -= 2;
+        std::memcpy(intera + quante, COPPIE + 2 * (parte % 100), 2);
+    }
+    if (parte >= 10) {
+        quante -= 2;
+        std::memcpy(intera + quante, COPPIE + 2 * parte, 2);
+    } else {
+        intera[--quante] = static_cast<char>('0' + parte);
+    }
+    while (quante < sizeof intera) *p++ = intera[quante++];
     *p++ = '.';
-    for (int i = 5; i >= 0; --i) {
-        p[i] = static_cast<char>('0' + frazione % 10);
-        frazione /= 10;
+    for (int i = 4; i >= 0; i -= 2) {
+        std::memcpy(p + i, COPPIE + 2 * (frazione % 100), 2);
+        frazione /= 100;
     }
     return p + 6;
 }
