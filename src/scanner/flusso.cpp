@@ -43,6 +43,16 @@ bool esaurito = false;  // fread has reported end of file or an error
 bool fineInput = false;
 bool erroreInput = false;
 
+#ifdef MA2D3D_SSE2
+// The white space bitmap of the 64 bytes at `finestra` (bit i for byte
+// finestra + i), kept while the block's bytes stay where they are; a window
+// is opened only with 80 bytes in the block, so a 16-byte load at any token
+// start in it stays in the block.
+constexpr std::size_t SENZA_FINESTRA = BLOCCO_MASSIMO + 1024;
+std::size_t finestra = SENZA_FINESTRA;
+std::uint64_t bianchiFinestra = 0;
+#endif
+
 // White space as the C locale's isspace has it: space, and tab, line feed,
 // vertical tab, form feed and carriage return (9 to 13).
 inline bool spazio(unsigned char c) { return c == ' ' || static_cast<unsigned char>(c - '\t') <= '\r' - '\t'; }
@@ -53,6 +63,9 @@ inline bool cifra(int c) { return c >= '0' && c <= '9'; }
 // is always room. Returns false when nothing more can be had from the scene.
 bool riempi() {
     if (esaurito) return false;
+#ifdef MA2D3D_SSE2
+    finestra = SENZA_FINESTRA;  // the bytes move
+#endif
     if (pos > 0) {
         std::memmove(buf, buf + pos, fine - pos);
         fine -= pos;
@@ -94,6 +107,16 @@ inline __m128i uguali(const unsigned char* p, char c) {
     return _mm_cmpeq_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i*>(p)), _mm_set1_epi8(c));
 }
 
+inline unsigned primoBit64(std::uint64_t m) {
+#if defined(_MSC_VER) && !defined(__clang__)
+    unsigned long i;
+    _BitScanForward64(&i, m);
+    return static_cast<unsigned>(i);
+#else
+    return static_cast<unsigned>(__builtin_ctzll(m));
+#endif
+}
+
 inline unsigned primoBit(unsigned m) {
 #if defined(_MSC_VER) && !defined(__clang__)
     unsigned long i;
@@ -102,6 +125,16 @@ inline unsigned primoBit(unsigned m) {
 #else
     return static_cast<unsigned>(__builtin_ctz(m));
 #endif
+}
+#endif
+
+#ifdef MA2D3D_SSE2
+void apriFinestra(std::size_t da) {
+    finestra = da;
+    bianchiFinestra = static_cast<std::uint64_t>(spaziIn(buf + da)) |
+                      static_cast<std::uint64_t>(spaziIn(buf + da + 16)) << 16 |
+                      static_cast<std::uint64_t>(spaziIn(buf + da + 32)) << 32 |
+                      static_cast<std::uint64_t>(spaziIn(buf + da + 48)) << 48;
 }
 #endif
 
@@ -381,6 +414,9 @@ int leggiTokenAdagio(char* dest) {
 void apriFlusso(std::FILE* f) {
     sorgente = f;
     pos = fine = 0;
+#ifdef MA2D3D_SSE2
+    finestra = SENZA_FINESTRA;
+#endif
     esaurito = fineInput = erroreInput = false;
 }
 
@@ -400,19 +436,28 @@ bool erroreFlusso() { return erroreInput; }
 
 int leggiToken(char* dest) {
 #ifdef MA2D3D_SSE2
-    // The usual token: under 16 bytes, after under 16 bytes of white space,
-    // both in the block. One store puts it in `dest` with its NUL.
-    if (pos + 32 <= fine) {
-        const unsigned altro = ~spaziIn(buf + pos) & 0xffffu;
-        if (altro != 0) {
-            const std::size_t inizio = pos + primoBit(altro);
-            const unsigned m = spaziIn(buf + inizio);
-            if (m != 0) {
-                copiaBreve(dest, buf + inizio, primoBit(m));
-                pos = inizio + primoBit(m);
-                return 1;
+    // The usual token: under 16 bytes, within the window of 64 bytes whose
+    // white space bitmap is held. The bitmap's complement shifted to the read
+    // position gives the token's start (its lowest bit) and end (where adding
+    // that bit to it carries to). One store puts the token in `dest` with
+    // its NUL.
+    for (int prova = 0; prova < 2; ++prova) {
+        const std::size_t scarto = pos - finestra;
+        if (pos >= finestra && scarto < 48) {
+            const std::uint64_t pieni = ~(bianchiFinestra >> scarto);
+            const std::uint64_t dopo = pieni + (pieni & (~pieni + 1));
+            if (pieni != 0 && dopo != 0) {
+                const unsigned inizio = primoBit64(pieni);
+                const unsigned termine = primoBit64(dopo);
+                if (termine < 64 - scarto && termine - inizio < 16) {
+                    copiaBreve(dest, buf + pos + inizio, termine - inizio);
+                    pos += termine;
+                    return 1;
+                }
             }
         }
+        if (pos + 80 > fine) break;
+        apriFinestra(pos);
     }
 #endif
     return leggiTokenAdagio(dest);
