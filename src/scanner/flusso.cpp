@@ -478,6 +478,14 @@ int leggiTokenNodo(char* dest) {
             const bool dopoSpazio = i == pos ? inizio : spazio(buf[i - 1]);
             if (dopoSpazio && i + LUNGHEZZA_NODO <= fine && std::memcmp(buf + i, NODO, LUNGHEZZA_NODO) == 0) {
                 pos = i;
+#ifdef MA2D3D_SSE2
+                // The node statement's next tokens are read right after:
+                // a window here serves them and this one.
+                if (i + 80 <= fine) {
+                    apriFinestra(i);
+                    return leggiToken(dest);
+                }
+#endif
                 copiaToken(dest);
                 return 1;
             }
