@@ -218,6 +218,20 @@ constexpr std::size_t LUNGHEZZA_NODO = PAROLE[CREATE_NODE].lunghezza;
 std::size_t candidato(std::size_t da, std::size_t a) {
     std::size_t i = da;
 #ifdef MA2D3D_SSE2
+    // Thirty-two bytes a turn on the first two bytes, which rarely stand
+    // together anywhere else in a scene; the third is tested on what they find.
+    for (; i < a && i + 34 <= fine; i += 32) {
+        const unsigned char* p = buf + i;
+        const unsigned basso = static_cast<unsigned>(
+            _mm_movemask_epi8(_mm_and_si128(uguali(p, NODO[0]), uguali(p + 1, NODO[1]))));
+        const unsigned alto = static_cast<unsigned>(
+            _mm_movemask_epi8(_mm_and_si128(uguali(p + 16, NODO[0]), uguali(p + 17, NODO[1]))));
+        for (unsigned m = basso | alto << 16; m != 0; m &= m - 1) {
+            const std::size_t trovato = i + primoBit(m);
+            if (trovato >= a) return a;
+            if (buf[trovato + 2] == NODO[2]) return trovato;
+        }
+    }
     for (; i < a && i + 18 <= fine; i += 16) {
         const unsigned char* p = buf + i;
         const __m128i tre = _mm_and_si128(uguali(p, NODO[0]), _mm_and_si128(uguali(p + 1, NODO[1]), uguali(p + 2, NODO[2])));
