@@ -456,8 +456,8 @@ int leggiToken(char* dest) {
     // that bit to it carries to). One store puts the token in `dest` with
     // its NUL.
     for (int prova = 0; prova < 2; ++prova) {
-        const std::size_t scarto = pos - finestra;
-        if (pos >= finestra && scarto < 48) {
+        const std::size_t scarto = pos - finestra;  // huge when pos < finestra
+        if (scarto < 48) {
             const std::uint64_t pieni = ~(bianchiFinestra >> scarto);
             const std::uint64_t dopo = pieni + (pieni & (~pieni + 1));
             if (pieni != 0 && dopo != 0) {
