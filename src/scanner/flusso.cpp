@@ -163,10 +163,14 @@ inline bool saltaSpazi() {
 // Stores the k < 16 bytes at `da`, then zeros up to 16 bytes (the first of
 // them the token's NUL), in one store, so that a keyword test that loads the
 // token at once reads from that one store.
+// Sixteen bytes of ones then sixteen of zeros: the 16 bytes at TIENI + 16 - k
+// keep the first k bytes of a load.
+alignas(32) const unsigned char TIENI[32] = {0xff, 0xff, 0xff, 0xff, 0xff, 0xff, 0xff, 0xff,
+                                             0xff, 0xff, 0xff, 0xff, 0xff, 0xff, 0xff, 0xff};
+
 inline void copiaBreve(char* dest, const unsigned char* da, unsigned k) {
     const __m128i x = _mm_loadu_si128(reinterpret_cast<const __m128i*>(da));
-    const __m128i indici = _mm_setr_epi8(0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15);
-    const __m128i tieni = _mm_cmpgt_epi8(_mm_set1_epi8(static_cast<char>(k)), indici);
+    const __m128i tieni = _mm_loadu_si128(reinterpret_cast<const __m128i*>(TIENI + 16 - k));
     _mm_storeu_si128(reinterpret_cast<__m128i*>(dest), _mm_and_si128(x, tieni));
 }
 #endif
@@ -453,19 +457,22 @@ int leggiToken(char* dest) {
     // The usual token: under 16 bytes, within the window of 64 bytes whose
     // white space bitmap is held. The bitmap's complement shifted to the read
     // position gives the token's start (its lowest bit) and end (where adding
-    // that bit to it carries to). One store puts the token in `dest` with
-    // its NUL.
+    // that bit to it carries to). The bytes past the window read as
+    // non-white, so a token that reaches the window's end, like a window
+    // holding only white space from the read position on, carries out of the
+    // word and is left to the slower paths. One store puts the token in
+    // `dest` with its NUL.
     for (int prova = 0; prova < 2; ++prova) {
         const std::size_t scarto = pos - finestra;  // huge when pos < finestra
         if (scarto < 48) {
             const std::uint64_t pieni = ~(bianchiFinestra >> scarto);
-            const std::uint64_t dopo = pieni + (pieni & (~pieni + 1));
-            if (pieni != 0 && dopo != 0) {
+            const std::uint64_t dopo = pieni + (pieni & (0 - pieni));
+            if (dopo != 0) {
                 const unsigned inizio = primoBit64(pieni);
-                const unsigned termine = primoBit64(dopo);
-                if (termine < 64 - scarto && termine - inizio < 16) {
-                    copiaBreve(dest, buf + pos + inizio, termine - inizio);
-                    pos += termine;
+                const unsigned lunghezza = primoBit64(dopo) - inizio;
+                if (lunghezza < 16) {
+                    copiaBreve(dest, buf + pos + inizio, lunghezza);
+                    pos += inizio + lunghezza;
                     return 1;
                 }
             }
@@ -478,6 +485,39 @@ int leggiToken(char* dest) {
 }
 
 int leggiTokenNodo(char* dest) {
+#ifdef MA2D3D_SSE2
+    // Nodes often follow each other within a few dozen bytes: the next 128
+    // bytes are searched first with every bound known to hold, for a
+    // candidate that follows white space (or stands at the read position,
+    // where a token starts unless the byte is white) and spells the keyword.
+    // A node token found there is read from a window opened on it.
+    if (pos + 128 + 80 <= fine) {
+        const std::size_t da = pos;
+        for (std::size_t i = da; i < da + 128; i += 32) {
+            const unsigned char* p = buf + i;
+            const unsigned basso = static_cast<unsigned>(
+                _mm_movemask_epi8(_mm_and_si128(uguali(p, NODO[0]), uguali(p + 1, NODO[1]))));
+            const unsigned alto = static_cast<unsigned>(
+                _mm_movemask_epi8(_mm_and_si128(uguali(p + 16, NODO[0]), uguali(p + 17, NODO[1]))));
+            for (unsigned m = basso | alto << 16; m != 0; m &= m - 1) {
+                const std::size_t k = i + primoBit(m);
+                if ((k == da || spazio(buf[k - 1])) && std::memcmp(buf + k, NODO, LUNGHEZZA_NODO) == 0) {
+                    pos = k;
+                    apriFinestra(k);
+                    return leggiToken(dest);
+                }
+            }
+        }
+        // None there: the search goes on from the last white byte of those
+        // 128 when there is one near their end, else from the start again.
+        for (std::size_t j = da + 127; j > da + 111; --j) {
+            if (spazio(buf[j])) {
+                pos = j;
+                break;
+            }
+        }
+    }
+#endif
     if (!saltaSpazi()) return FINE_FLUSSO;
     // The read position is now the start of a token. `inizio` tells whether
     // the byte at the read position follows white space as the search moves
