@@ -44,13 +44,16 @@ bool fineInput = false;
 bool erroreInput = false;
 
 #ifdef MA2D3D_SSE2
-// The white space bitmap of the 64 bytes at `finestra` (bit i for byte
-// finestra + i), kept while the block's bytes stay where they are; a window
-// is opened only with 80 bytes in the block, so a 16-byte load at any token
-// start in it stays in the block.
+// A window: two bitmaps of the 64 bytes at `finestra` (bit i for byte
+// finestra + i), kept while the block's bytes stay where they are. Bits of
+// `pieniFinestra` mark the bytes that are not white space; bits of
+// `finiFinestra` the white bytes right after one that is not, where tokens
+// end. A window is opened only with 80 bytes in the block, so a 16-byte load
+// at any token start in it stays in the block.
 constexpr std::size_t SENZA_FINESTRA = BLOCCO_MASSIMO + 1024;
 std::size_t finestra = SENZA_FINESTRA;
-std::uint64_t bianchiFinestra = 0;
+std::uint64_t pieniFinestra = 0;
+std::uint64_t finiFinestra = 0;
 #endif
 
 // White space as the C locale's isspace has it: space, and tab, line feed,
@@ -129,12 +132,17 @@ inline unsigned primoBit(unsigned m) {
 #endif
 
 #ifdef MA2D3D_SSE2
-void apriFinestra(std::size_t da) {
+#if defined(__GNUC__) || defined(__clang__)
+__attribute__((always_inline))
+#endif
+inline void apriFinestra(std::size_t da) {
     finestra = da;
-    bianchiFinestra = static_cast<std::uint64_t>(spaziIn(buf + da)) |
-                      static_cast<std::uint64_t>(spaziIn(buf + da + 16)) << 16 |
-                      static_cast<std::uint64_t>(spaziIn(buf + da + 32)) << 32 |
-                      static_cast<std::uint64_t>(spaziIn(buf + da + 48)) << 48;
+    const std::uint64_t bianchi = static_cast<std::uint64_t>(spaziIn(buf + da)) |
+                                  static_cast<std::uint64_t>(spaziIn(buf + da + 16)) << 16 |
+                                  static_cast<std::uint64_t>(spaziIn(buf + da + 32)) << 32 |
+                                  static_cast<std::uint64_t>(spaziIn(buf + da + 48)) << 48;
+    pieniFinestra = ~bianchi;
+    finiFinestra = bianchi & (pieniFinestra << 1);
 }
 #endif
 
@@ -416,12 +424,42 @@ int numeroNelBlocco(float* numero) {
     return 1;
 }
 
-// Next token, byte at a time where it must; kept out of line so that the
-// usual token's path needs no saved registers.
+#ifdef MA2D3D_SSE2
+// The token at the read position from the window, as leggiToken describes;
+// false when the window cannot tell it.
+inline bool tokenNellaFinestra(char* dest) {
+    const std::size_t scarto = pos - finestra;  // huge when pos < finestra
+    if (scarto > 63) return false;
+    // The first token end past the read position (the read position itself
+    // may be the end of the token just read), and the first byte of a token
+    // from the read position on. Only the first is on the way to the next
+    // read position.
+    const std::uint64_t fini = finiFinestra & (~std::uint64_t{1} << scarto);
+    if (fini == 0) return false;
+    const unsigned termine = primoBit64(fini);
+    const unsigned inizio = primoBit64(pieniFinestra & (~std::uint64_t{0} << scarto));
+    const unsigned lunghezza = termine - inizio;
+    if (lunghezza >= 16) return false;
+    copiaBreve(dest, buf + finestra + inizio, lunghezza);
+    pos = finestra + termine;
+    return true;
+}
+#endif
+
+// Next token when the held window cannot tell it: from a window opened at
+// the read position, else byte at a time where it must. Kept out of line so
+// that the usual token's path needs no saved registers.
 #if defined(__GNUC__) || defined(__clang__)
 __attribute__((noinline))
 #endif
 int leggiTokenAdagio(char* dest) {
+#ifdef MA2D3D_SSE2
+    // A window opened here, when the block has room for it, may hold it.
+    if (pos + 80 <= fine) {
+        apriFinestra(pos);
+        if (tokenNellaFinestra(dest)) return 1;
+    }
+#endif
     if (!saltaSpazi()) return FINE_FLUSSO;
     copiaToken(dest);
     return 1;
@@ -454,70 +492,22 @@ bool erroreFlusso() { return erroreInput; }
 
 int leggiToken(char* dest) {
 #ifdef MA2D3D_SSE2
-    // The usual token: under 16 bytes, within the window of 64 bytes whose
-    // white space bitmap is held. The bitmap's complement shifted to the read
-    // position gives the token's start (its lowest bit) and end (where adding
-    // that bit to it carries to). The bytes past the window read as
-    // non-white, so a token that reaches the window's end, like a window
-    // holding only white space from the read position on, carries out of the
-    // word and is left to the slower paths. One store puts the token in
-    // `dest` with its NUL.
-    for (int prova = 0; prova < 2; ++prova) {
-        const std::size_t scarto = pos - finestra;  // huge when pos < finestra
-        if (scarto < 48) {
-            const std::uint64_t pieni = ~(bianchiFinestra >> scarto);
-            const std::uint64_t dopo = pieni + (pieni & (0 - pieni));
-            if (dopo != 0) {
-                const unsigned inizio = primoBit64(pieni);
-                const unsigned lunghezza = primoBit64(dopo) - inizio;
-                if (lunghezza < 16) {
-                    copiaBreve(dest, buf + pos + inizio, lunghezza);
-                    pos += inizio + lunghezza;
-                    return 1;
-                }
-            }
-        }
-        if (pos + 80 > fine) break;
-        apriFinestra(pos);
-    }
+    // The usual token: under 16 bytes and ended by white space within the
+    // window; one store puts it in `dest` with its NUL.
+    if (tokenNellaFinestra(dest)) return 1;
 #endif
     return leggiTokenAdagio(dest);
 }
 
-int leggiTokenNodo(char* dest) {
-#ifdef MA2D3D_SSE2
-    // Nodes often follow each other within a few dozen bytes: the next 128
-    // bytes are searched first with every bound known to hold, for a
-    // candidate that follows white space (or stands at the read position,
-    // where a token starts unless the byte is white) and spells the keyword.
-    // A node token found there is read from a window opened on it.
-    if (pos + 128 + 80 <= fine) {
-        const std::size_t da = pos;
-        for (std::size_t i = da; i < da + 128; i += 32) {
-            const unsigned char* p = buf + i;
-            const unsigned basso = static_cast<unsigned>(
-                _mm_movemask_epi8(_mm_and_si128(uguali(p, NODO[0]), uguali(p + 1, NODO[1]))));
-            const unsigned alto = static_cast<unsigned>(
-                _mm_movemask_epi8(_mm_and_si128(uguali(p + 16, NODO[0]), uguali(p + 17, NODO[1]))));
-            for (unsigned m = basso | alto << 16; m != 0; m &= m - 1) {
-                const std::size_t k = i + primoBit(m);
-                if ((k == da || spazio(buf[k - 1])) && std::memcmp(buf + k, NODO, LUNGHEZZA_NODO) == 0) {
-                    pos = k;
-                    apriFinestra(k);
-                    return leggiToken(dest);
-                }
-            }
-        }
-        // None there: the search goes on from the last white byte of those
-        // 128 when there is one near their end, else from the start again.
-        for (std::size_t j = da + 127; j > da + 111; --j) {
-            if (spazio(buf[j])) {
-                pos = j;
-                break;
-            }
-        }
-    }
+namespace {
+
+// The node search in general: from the read position through as many
+// refills as it takes, byte at a time near the block's end. Kept out of line
+// so that the search of the next bytes needs no saved registers.
+#if defined(__GNUC__) || defined(__clang__)
+__attribute__((noinline))
 #endif
+int cercaNodo(char* dest) {
     if (!saltaSpazi()) return FINE_FLUSSO;
     // The read position is now the start of a token. `inizio` tells whether
     // the byte at the read position follows white space as the search moves
@@ -557,6 +547,45 @@ int leggiTokenNodo(char* dest) {
         }
         riempi();
     }
+}
+
+}  // namespace
+
+int leggiTokenNodo(char* dest) {
+#ifdef MA2D3D_SSE2
+    // Nodes often follow each other within a few dozen bytes: the next 128
+    // bytes are searched first with every bound known to hold, for a
+    // candidate that follows white space (or stands at the read position,
+    // where a token starts unless the byte is white) and spells the keyword.
+    // A node token found there is read from a window opened on it.
+    if (pos + 128 + 80 <= fine) {
+        const std::size_t da = pos;
+        for (std::size_t i = da; i < da + 128; i += 32) {
+            const unsigned char* p = buf + i;
+            const unsigned basso = static_cast<unsigned>(
+                _mm_movemask_epi8(_mm_and_si128(uguali(p, NODO[0]), uguali(p + 1, NODO[1]))));
+            const unsigned alto = static_cast<unsigned>(
+                _mm_movemask_epi8(_mm_and_si128(uguali(p + 16, NODO[0]), uguali(p + 17, NODO[1]))));
+            for (unsigned m = basso | alto << 16; m != 0; m &= m - 1) {
+                const std::size_t k = i + primoBit(m);
+                if ((k == da || spazio(buf[k - 1])) && std::memcmp(buf + k, NODO, LUNGHEZZA_NODO) == 0) {
+                    pos = k;
+                    apriFinestra(k);
+                    return leggiToken(dest);
+                }
+            }
+        }
+        // None there: the search goes on from the last white byte of those
+        // 128 when there is one near their end, else from the start again.
+        for (std::size_t j = da + 127; j > da + 111; --j) {
+            if (spazio(buf[j])) {
+                pos = j;
+                break;
+            }
+        }
+    }
+#endif
+    return cercaNodo(dest);
 }
 
 int leggiNumero(float* numero) {
