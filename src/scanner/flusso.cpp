@@ -569,8 +569,16 @@ int leggiTokenNodo(char* dest) {
             for (unsigned m = basso | alto << 16; m != 0; m &= m - 1) {
                 const std::size_t k = i + primoBit(m);
                 if ((k == da || spazio(buf[k - 1])) && std::memcmp(buf + k, NODO, LUNGHEZZA_NODO) == 0) {
-                    pos = k;
                     apriFinestra(k);
+                    // The token starts at the window's first byte; it ends
+                    // at the window's first token end.
+                    const unsigned termine = finiFinestra != 0 ? primoBit64(finiFinestra) : 64;
+                    if (termine < 16) {
+                        copiaBreve(dest, buf + k, termine);
+                        pos = k + termine;
+                        return 1;
+                    }
+                    pos = k;
                     return leggiToken(dest);
                 }
             }
