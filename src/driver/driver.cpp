@@ -43,6 +43,9 @@ int esegui(int argc, const char* const* argv) {
 
     fileMA = std::fopen(percorsoScena, "r");
     if (fileMA == nullptr) return fallisci(NON_APRO, percorsoScena);
+    // The token stream reads whole blocks into its own buffer: a second
+    // buffer in the FILE would only split each read in two.
+    std::setvbuf(fileMA, nullptr, _IONBF, 0);
     // The first block is read before anything is created, so a scene that
     // opens but cannot be read (a directory) leaves no code file behind.
     apriFlusso(fileMA);
