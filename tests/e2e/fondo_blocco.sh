@@ -1,0 +1,54 @@
+#!/bin/sh
+# Node statements close together at the very end of a scene larger than one
+# block: the last node starts a few dozen bytes before the end of the file,
+# where the reader's buffer still holds bytes of the block before. Those bytes
+# must never be read as the scene's. Each scene differs in how far the last
+# statement runs past its name, which moves the end of the file against the
+# node tokens before it.
+# usage: fondo_blocco.sh lf|crlf COMMAND...
+set -u
+fine_riga=$1; shift
+lavoro=$(mktemp -d)
+trap 'rm -rf "$lavoro"' EXIT
+cd "$lavoro" || exit 1
+fallimenti=0
+
+# What every one of these scenes converts to: the last node is the only
+# light, and nothing follows its name.
+printf '%s\n' '// Luci spot Direct3D 9 generate da una scena Maya ASCII' \
+  'D3DLIGHT9 spotLight1;' \
+  'ZeroMemory( &spotLight1, sizeof( D3DLIGHT9 ) );' \
+  'spotLight1.Type = D3DLIGHT_SPOT;' \
+  '' \
+  'spotLight1.Attenuation0 = 1.0f;' \
+  '' > codice.atteso
+[ "$fine_riga" = crlf ] && sed -i 's/$/\r/' codice.atteso
+printf '%s\n' 'Trovato un nuovo nodo:' '"spotLight1";' > console.atteso
+
+# A first block of translate statements (whose numbers would show up in the
+# code if they were read again), then four transform nodes a few dozen bytes
+# apart, the last one a light whose statement ends the file after `spazi`
+# spaces.
+scena() {
+  riempi='	setAttr ".t" -type "double3" 7 8 9 ;'
+  printf '//Maya ASCII 2008 scene\n'
+  awk -v r="$riempi" 'BEGIN { for (n = 24; n < 131100; n += length(r) + 1) print r }'
+  printf 'createNode transform -n "z";\n\tsetAttr ".v" no;\n'
+  printf '\tsetAttr ".o" -type "string" "filler line";\n'
+  printf 'createNode transform -n "y";\n\tsetAttr ".v" no;\n\tsetAttr ".w" 1 ;\n'
+  printf 'createNode transform -n "a";\n\tsetAttr ".v" no;\n\tsetAttr ".w" -type "double3" 1 2 3 4 5 6 7;\n'
+  printf 'createNode transform -n "spotLight1";%*s\n' "$1" ''
+}
+
+for spazi in 0 4 8 12 16 20 24 28 32 40 48; do
+  scena "$spazi" > scena.ma
+  "$@" scena.ma luci.cpp > console.raw 2> errori.txt
+  stato=$?
+  tr -d '\r' < console.raw > console
+  if [ "$stato" != 0 ] || ! cmp -s codice.atteso luci.cpp || ! cmp -s console.atteso console; then
+    echo "FAILED: last statement with $spazi spaces after the name: exit $stato"
+    fallimenti=$((fallimenti + 1))
+  fi
+done
+[ "$fallimenti" = 0 ] && echo "all passed"
+[ "$fallimenti" = 0 ]
