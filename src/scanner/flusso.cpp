@@ -197,14 +197,14 @@ inline bool saltaSpazi() {
 }
 
 #ifdef MA2D3D_SSE2
-// Stores the k < 16 bytes at `da`, then zeros up to 16 bytes (the first of
-// them the token's NUL), in one store, so that a keyword test that loads the
-// token at once reads from that one store.
 // Sixteen bytes of ones then sixteen of zeros: the 16 bytes at TIENI + 16 - k
 // keep the first k bytes of a load.
 alignas(32) const unsigned char TIENI[32] = {0xff, 0xff, 0xff, 0xff, 0xff, 0xff, 0xff, 0xff,
                                              0xff, 0xff, 0xff, 0xff, 0xff, 0xff, 0xff, 0xff};
 
+// Stores the k < 16 bytes at `da`, then zeros up to 16 bytes (the first of
+// them the token's NUL), in one store, so that a keyword test that loads the
+// token at once reads from that one store.
 inline void copiaBreve(char* dest, const unsigned char* da, unsigned k) {
     const __m128i x = _mm_loadu_si128(reinterpret_cast<const __m128i*>(da));
     const __m128i tieni = _mm_loadu_si128(reinterpret_cast<const __m128i*>(TIENI + 16 - k));
