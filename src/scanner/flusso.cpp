@@ -66,7 +66,8 @@ std::uint64_t finiFinestra = 0;
 // a node token just found. It is worked out before that node's statement is
 // read, so the next node search, when the statement ends in the region,
 // starts from bits already there instead of from loads that wait on where
-// the statement ended. Opened only with 96 bytes in the block from it.
+// the statement ended. Opened only with 96 bytes in the block from it; like a
+// window, it holds while the block's bytes stay where they are.
 std::size_t regione = SENZA_FINESTRA;
 std::uint64_t nodiRegione = 0;
 #endif
@@ -147,32 +148,33 @@ inline unsigned primoBit(unsigned m) {
 #endif
 
 #ifdef MA2D3D_SSE2
-#if defined(__GNUC__) || defined(__clang__)
-__attribute__((always_inline))
-#endif
-inline void apriFinestra(std::size_t da) {
-    finestra = da;
-    const std::uint64_t bianchi = static_cast<std::uint64_t>(spaziIn(buf + da)) |
-                                  static_cast<std::uint64_t>(spaziIn(buf + da + 16)) << 16 |
-                                  static_cast<std::uint64_t>(spaziIn(buf + da + 32)) << 32 |
-                                  static_cast<std::uint64_t>(spaziIn(buf + da + 48)) << 48;
-    pieniFinestra = ~bianchi;
-    finiFinestra = bianchi & (pieniFinestra << 1);
-}
-
 // One bit per byte of the 16 at `p` where the node keyword's first two bytes
 // start.
 inline unsigned nodiIn(const unsigned char* p) {
     return static_cast<unsigned>(_mm_movemask_epi8(_mm_and_si128(uguali(p, NODO[0]), uguali(p + 1, NODO[1]))));
 }
 
-void apriRegione(std::size_t da) {
-    regione = da;
-    const unsigned char* p = buf + da;
-    nodiRegione = static_cast<std::uint64_t>(nodiIn(p)) | static_cast<std::uint64_t>(nodiIn(p + 16)) << 16 |
-                  static_cast<std::uint64_t>(nodiIn(p + 32)) << 32 | static_cast<std::uint64_t>(nodiIn(p + 48)) << 48;
+// The bitmap of the 64 bytes at `p` from a 16-byte one.
+template <unsigned (*maschera)(const unsigned char*)>
+inline std::uint64_t bitmap64(const unsigned char* p) {
+    return static_cast<std::uint64_t>(maschera(p)) | static_cast<std::uint64_t>(maschera(p + 16)) << 16 |
+           static_cast<std::uint64_t>(maschera(p + 32)) << 32 | static_cast<std::uint64_t>(maschera(p + 48)) << 48;
 }
 
+#if defined(__GNUC__) || defined(__clang__)
+__attribute__((always_inline))
+#endif
+inline void apriFinestra(std::size_t da) {
+    finestra = da;
+    const std::uint64_t bianchi = bitmap64<spaziIn>(buf + da);
+    pieniFinestra = ~bianchi;
+    finiFinestra = bianchi & (pieniFinestra << 1);
+}
+
+void apriRegione(std::size_t da) {
+    regione = da;
+    nodiRegione = bitmap64<nodiIn>(buf + da);
+}
 #endif
 
 // Skips white space; false (flag set) when the scene ends first.
@@ -258,12 +260,7 @@ std::size_t candidato(std::size_t da, std::size_t a) {
     // Thirty-two bytes a turn on the first two bytes, which rarely stand
     // together anywhere else in a scene; the third is tested on what they find.
     for (; i < a && i + 34 <= fine; i += 32) {
-        const unsigned char* p = buf + i;
-        const unsigned basso = static_cast<unsigned>(
-            _mm_movemask_epi8(_mm_and_si128(uguali(p, NODO[0]), uguali(p + 1, NODO[1]))));
-        const unsigned alto = static_cast<unsigned>(
-            _mm_movemask_epi8(_mm_and_si128(uguali(p + 16, NODO[0]), uguali(p + 17, NODO[1]))));
-        for (unsigned m = basso | alto << 16; m != 0; m &= m - 1) {
+        for (unsigned m = nodiIn(buf + i) | nodiIn(buf + i + 16) << 16; m != 0; m &= m - 1) {
             const std::size_t trovato = i + primoBit(m);
             if (trovato >= a) return a;
             if (buf[trovato + 2] == NODO[2]) return trovato;
@@ -526,6 +523,18 @@ int leggiToken(char* dest) {
 
 namespace {
 
+// A node token at k, found by any of the searches: reads it, from a window
+// opened on it when the block has room, which serves the statement's next
+// tokens too, and works out the region ahead for the next search.
+inline int nodoTrovato(char* dest, std::size_t k) {
+    pos = k;
+#ifdef MA2D3D_SSE2
+    if (k + 80 <= fine) apriFinestra(k);
+    if (k + 32 + 96 <= fine) apriRegione(k + 32);
+#endif
+    return leggiToken(dest);
+}
+
 // The node search in general: from the read position through as many
 // refills as it takes, byte at a time near the block's end. Kept out of line
 // so that the search of the next bytes needs no saved registers.
@@ -545,19 +554,8 @@ int cercaNodo(char* dest) {
         std::size_t i = pos;
         while ((i = candidato(i, limite < margine ? limite : margine)) < limite && i < margine) {
             const bool dopoSpazio = i == pos ? inizio : spazio(buf[i - 1]);
-            if (dopoSpazio && i + LUNGHEZZA_NODO <= fine && std::memcmp(buf + i, NODO, LUNGHEZZA_NODO) == 0) {
-                pos = i;
-#ifdef MA2D3D_SSE2
-                // The node statement's next tokens are read right after:
-                // a window here serves them and this one.
-                if (i + 80 <= fine) {
-                    apriFinestra(i);
-                    return leggiToken(dest);
-                }
-#endif
-                copiaToken(dest);
-                return 1;
-            }
+            if (dopoSpazio && i + LUNGHEZZA_NODO <= fine && std::memcmp(buf + i, NODO, LUNGHEZZA_NODO) == 0)
+                return nodoTrovato(dest, i);
             ++i;
         }
         if (esaurito) {
@@ -578,31 +576,6 @@ int cercaNodo(char* dest) {
 
 #ifdef MA2D3D_SSE2
 namespace {
-
-// A node token at k, found by the region or the near search: opens the
-// window on it and the region ahead for the next search, and reads the
-// token.
-inline int nodoTrovato(char* dest, std::size_t k) {
-    if (k + 80 > fine) {
-        pos = k;
-        return leggiToken(dest);
-    }
-    apriFinestra(k);
-    if (k + 32 + 96 <= fine)
-        apriRegione(k + 32);
-    else
-        regione = SENZA_FINESTRA;
-    // The token starts at the window's first byte; it ends at the window's
-    // first token end.
-    const unsigned termine = finiFinestra != 0 ? primoBit64(finiFinestra) : 64;
-    if (termine < 16) {
-        copiaBreve(dest, buf + k, termine);
-        pos = k + termine;
-        return 1;
-    }
-    pos = k;
-    return leggiToken(dest);
-}
 
 // A candidate at k is a node token when it follows white space, or stands at
 // `da` (the read position, where a token starts unless the byte is white),
