@@ -16,7 +16,7 @@ bool leggiFinoA(Parola a, Parola b) {
 
 void scriviNumeroLetto(Proprieta proprieta) {
     leggiNumero(&numero);
-    scriviProprieta(nomeluce, proprieta, numero);
+    if (nomeluce[0] != '\0') scriviProprieta(nomeluce, proprieta, numero);
 }
 
 // The entry token is only ever tested for "createNode"; it cannot change

@@ -1,6 +1,7 @@
 // The light shape handler: walks a spot light shape's attribute statements and
 // writes its colour, cone angle and penumbra angle under the current light
-// name, until the next createNode hands control back to the dispatcher.
+// name, until the next createNode hands control back to the dispatcher. With
+// no current light it reads the same tokens and writes nothing.
 #include "interno.h"
 
 Ritorno gestisciForma() {

@@ -13,8 +13,9 @@
 extern char token[LUNGHEZZA_TOKEN];
 extern float numero;
 
-// Run-wide: the name of the most recent light, the number of the next one and
-// the tokens read so far in a name look-ahead.
+// Run-wide: the name of the current light (empty before the first light and
+// after a transform that is not a light), the number of the next one and the
+// tokens read so far in a name look-ahead.
 extern char nomeluce[32];
 extern std::uint64_t num_luce;
 extern int tries;
@@ -29,7 +30,8 @@ enum Ritorno {
 // Reads tokens until one matches `a` (or `b`); false when the scene ends first.
 bool leggiFinoA(Parola a, Parola b = NUMERO_PAROLE);
 
-// Reads a number and writes it as `proprieta` of the current light.
+// Reads a number and writes it as `proprieta` of the current light; with no
+// current light the number is read all the same and nothing is written.
 void scriviNumeroLetto(Proprieta proprieta);
 
 void gestisciTrasformazione();

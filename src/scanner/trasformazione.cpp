@@ -37,7 +37,12 @@ void gestisciTrasformazione() {
     } while (!(corrisponde(token, NOME_LUCE) || tries > 2 || corrisponde(token, CREATE_NODE) ||
                corrisponde(token, SET_ATTR)));
     tries = 0;
-    if (!corrisponde(token, NOME_LUCE)) return;
+    if (!corrisponde(token, NOME_LUCE)) {
+        // A transform that is not a light ends the current light, so that a
+        // shape node after it cannot put its values on the light before.
+        nomeluce[0] = '\0';
+        return;
+    }
 
     std::puts("Trovato un nuovo nodo:");
     std::puts(token);
