@@ -4,8 +4,9 @@
 // simple reader. The two must give the same exit status, code file and
 // console, byte for byte. Besides that, crashes, sanitizer reports and hangs,
 // it stops on a code file that is not the generated code's own shape: every
-// line is empty, the banner, or one of the declaration or property lines, and
-// no number is ever written as inf or nan.
+// line is empty, the banner, or one of the declaration or property lines, each
+// beginning with a light's name (never a bare ".Range = ..."), and no number
+// is ever written as inf or nan.
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -39,7 +40,7 @@ bool rigaValida(const char* riga, std::size_t n) {
     if (n == 0) return true;
     if (std::strstr(riga, "inf") != nullptr || std::strstr(riga, "nan") != nullptr) return false;
     const bool dichiarazione = iniziaCon(riga, "D3DLIGHT9 spotLight") || iniziaCon(riga, "ZeroMemory( &spotLight");
-    const bool proprieta = iniziaCon(riga, "spotLight") || riga[0] == '.';
+    const bool proprieta = iniziaCon(riga, "spotLight");
     return (dichiarazione || proprieta) && riga[n - 1] == ';';
 }
 

@@ -4,7 +4,8 @@
 # some case fail. Run by hand after changing the scanner (about 2 minutes):
 #   tests/mutanti.sh [BUILD_DIR]
 # The slips: every keyword's comparison length one shorter and one longer, and
-# each way the dispatcher and the shape handler hand control over.
+# each way the dispatcher and the shape handler hand control over, and when a
+# light is current.
 set -u
 cd "$(dirname "$0")/.."
 build=${1:-build}
@@ -47,6 +48,8 @@ prova $F '/scriviNumeroLetto(RANGE);/{n;d}' "no read after the cone angle"
 prova $F '/scriviNumeroLetto(FALLOFF);/{n;d}' "no read after the penumbra angle"
 prova $F '/scriviNumeroLetto(DIFFUSE_B);/{n;d}' "no read after the colour"
 prova $T '/scriviNumeroLetto(POSITION_Z);/{n;d}' "no read after the translate values"
+prova $D "s/if (nomeluce\[0\] != '\\\\0') scriviProprieta/scriviProprieta/" "a shape writes with no current light"
+prova $T '/^        nomeluce\[0\] = /d' "a transform that is not a light keeps the current light"
 prova $T 's/tries > 2/tries > 3/' "name look-ahead of four tokens"
 prova $T 's/tries > 2/tries > 1/' "name look-ahead of two tokens"
 echo "$mancati slips not caught"
