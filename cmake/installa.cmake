@@ -1,0 +1,69 @@
+# What `cmake --install` and the packages install: the program; its man page
+# (gzipped, as Debian wants it), copyright file and changelog, or on Windows
+# the README and the licence; and a relocatable CMake package with the
+# imported program ma2d3d::ma2d3d and the function ma2d3d_genera_luci.
+include(GNUInstallDirs)
+include(CMakePackageConfigHelpers)
+
+# The changelog's newest entry is the release being built.
+file(STRINGS ${PROJECT_SOURCE_DIR}/cmake/debian/changelog voce LIMIT_COUNT 1)
+if(NOT voce MATCHES "^ma2d3d \\(${PROJECT_VERSION}\\) ")
+  message(FATAL_ERROR "cmake/debian/changelog begins with '${voce}', not version ${PROJECT_VERSION}")
+endif()
+
+set(MA2D3D_CARTELLA_CMAKE ${CMAKE_INSTALL_LIBDIR}/cmake/ma2d3d)
+install(TARGETS ma2d3d EXPORT ma2d3dTargets RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+
+if(WIN32)
+  install(FILES README.md LICENSE DESTINATION .)
+else()
+  # gzip -n leaves out the name and time stamp, so the package builds the
+  # same every time.
+  find_program(MA2D3D_GZIP gzip)
+  if(NOT MA2D3D_GZIP)
+    message(FATAL_ERROR "gzip is needed to install the man page and changelog")
+  endif()
+  set(compressi ${CMAKE_CURRENT_BINARY_DIR}/doc)
+  file(MAKE_DIRECTORY ${compressi})
+  foreach(coppia "man/ma2d3d.1;ma2d3d.1.gz" "cmake/debian/changelog;changelog.gz")
+    list(GET coppia 0 sorgente)
+    list(GET coppia 1 compresso)
+    add_custom_command(OUTPUT ${compressi}/${compresso}
+                       COMMAND ${MA2D3D_GZIP} -n -9 -c ${PROJECT_SOURCE_DIR}/${sorgente} > ${compressi}/${compresso}
+                       DEPENDS ${PROJECT_SOURCE_DIR}/${sorgente})
+    list(APPEND file_compressi ${compressi}/${compresso})
+  endforeach()
+  add_custom_target(ma2d3d_documenti ALL DEPENDS ${file_compressi})
+  install(FILES ${compressi}/ma2d3d.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+
+  # The copyright file in Debian's machine-readable format, its licence text
+  # taken from LICENSE.
+  file(STRINGS ${PROJECT_SOURCE_DIR}/LICENSE righe_licenza)
+  set(copyright "Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/\n")
+  string(APPEND copyright "Upstream-Name: ma2d3d\n\nFiles: *\nCopyright: 2026 the ma2d3d authors\nLicense: Expat\n")
+  # The licence's own title and copyright line stand in the fields above;
+  # its paragraphs follow "License:", an empty line written as " .".
+  set(nel_testo OFF)
+  foreach(riga IN LISTS righe_licenza)
+    if(riga MATCHES "^(MIT License|Copyright .*)$" OR (riga STREQUAL "" AND NOT nel_testo))
+      continue()
+    elseif(riga STREQUAL "")
+      string(APPEND copyright " .\n")
+    else()
+      string(APPEND copyright " ${riga}\n")
+      set(nel_testo ON)
+    endif()
+  endforeach()
+  file(WRITE ${compressi}/copyright "${copyright}")
+  install(FILES ${compressi}/copyright ${compressi}/changelog.gz DESTINATION ${CMAKE_INSTALL_DOCDIR})
+endif()
+
+install(EXPORT ma2d3dTargets NAMESPACE ma2d3d:: DESTINATION ${MA2D3D_CARTELLA_CMAKE})
+configure_package_config_file(cmake/ma2d3dConfig.cmake.in ${CMAKE_CURRENT_BINARY_DIR}/ma2d3dConfig.cmake
+                              INSTALL_DESTINATION ${MA2D3D_CARTELLA_CMAKE})
+# Any architecture: a project only runs the program.
+write_basic_package_version_file(${CMAKE_CURRENT_BINARY_DIR}/ma2d3dConfigVersion.cmake
+                                 COMPATIBILITY SameMajorVersion ARCH_INDEPENDENT)
+install(FILES ${CMAKE_CURRENT_BINARY_DIR}/ma2d3dConfig.cmake ${CMAKE_CURRENT_BINARY_DIR}/ma2d3dConfigVersion.cmake
+              cmake/ma2d3dLuci.cmake
+        DESTINATION ${MA2D3D_CARTELLA_CMAKE})
