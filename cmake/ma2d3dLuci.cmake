@@ -1,12 +1,17 @@
-# ma2d3d_genera_luci(TARGET <target> SCENA <scene.ma> [CODICE <file name>])
+# ma2d3d_genera_luci(TARGET <target> SCENA <scene.ma>... [CODICE <file name>]
+#                    [VARIABILE <variable>])
 #
-# Generates the light code of a Maya ASCII scene as part of building
-# <target>: the code file (<scene base name>_luci.inc unless CODICE names it)
-# is written into a folder of the build tree that is added to <target>'s
-# include path, so that the target's sources can #include it inside a
-# function. It is generated again whenever the scene or the converter changes.
-# A relative SCENA is taken from the current source folder. Call the function
-# in the folder that creates <target>.
+# Generates the light code of one or more Maya ASCII scenes as part of
+# building <target>: each scene's code file (<scene base name>_luci.inc, or
+# the name CODICE gives when there is one scene) is written into a folder of
+# the build tree that is added to <target>'s include path, so that the
+# target's sources can #include it inside a function. It is generated again
+# whenever its scene or the converter changes. A relative SCENA is taken from
+# the current source folder. A scene may be made by the build itself, as the
+# OUTPUT of an add_custom_command in the same folder; any other scene must
+# exist, or the configuration stops. VARIABILE sets <variable> in the
+# caller's scope to the full paths of the code files, in the order of the
+# scenes. Call the function in the folder that creates <target>.
 #
 # The converter run is, in this order: the program named by the cache
 # variable MA2D3D_CONVERTITORE; the installed ma2d3d::ma2d3d of
@@ -20,13 +25,34 @@
 
 set(MA2D3D_CONVERTITORE "" CACHE FILEPATH "ma2d3d program that converts scenes at build time (empty: ma2d3d::ma2d3d)")
 
+# Stops the configuration when `scena` neither exists nor is made by the
+# build. Run at the end of the calling folder where CMake can defer a call,
+# so that the custom command making a scene may come after the function.
+function(_ma2d3d_controlla_scena scena scritta)
+  if(NOT EXISTS "${scena}")
+    get_source_file_property(generata "${scena}" GENERATED)
+    if(NOT generata)
+      message(FATAL_ERROR "ma2d3d_genera_luci: the scene ${scritta} (${scena}) does not exist, and no "
+                          "add_custom_command in this folder makes it")
+    endif()
+  endif()
+endfunction()
+
 function(ma2d3d_genera_luci)
-  cmake_parse_arguments(PARSE_ARGV 0 ARG "" "TARGET;SCENA;CODICE" "")
+  cmake_parse_arguments(PARSE_ARGV 0 ARG "" "TARGET;CODICE;VARIABILE" "SCENA")
   if(ARG_UNPARSED_ARGUMENTS)
     message(FATAL_ERROR "ma2d3d_genera_luci: unknown arguments: ${ARG_UNPARSED_ARGUMENTS}")
   endif()
+  if(ARG_KEYWORDS_MISSING_VALUES)
+    message(FATAL_ERROR "ma2d3d_genera_luci: no value given for ${ARG_KEYWORDS_MISSING_VALUES}")
+  endif()
   if(NOT ARG_TARGET OR NOT ARG_SCENA)
     message(FATAL_ERROR "ma2d3d_genera_luci: TARGET and SCENA are required")
+  endif()
+  list(LENGTH ARG_SCENA quante)
+  if(ARG_CODICE AND quante GREATER 1)
+    message(FATAL_ERROR "ma2d3d_genera_luci: CODICE names the code file of one scene, and SCENA gives "
+                        "${quante}; leave CODICE out and each scene's code goes to <scene base name>_luci.inc")
   endif()
   if(NOT TARGET ${ARG_TARGET})
     message(FATAL_ERROR "ma2d3d_genera_luci: ${ARG_TARGET} is not a target")
@@ -35,16 +61,6 @@ function(ma2d3d_genera_luci)
   if(NOT cartella_target STREQUAL CMAKE_CURRENT_SOURCE_DIR)
     message(FATAL_ERROR "ma2d3d_genera_luci: call it in ${cartella_target}, where ${ARG_TARGET} is created")
   endif()
-
-  get_filename_component(scena "${ARG_SCENA}" ABSOLUTE BASE_DIR "${CMAKE_CURRENT_SOURCE_DIR}")
-  if(ARG_CODICE)
-    set(codice "${ARG_CODICE}")
-  else()
-    get_filename_component(base "${scena}" NAME_WE)
-    set(codice "${base}_luci.inc")
-  endif()
-  set(cartella "${CMAKE_CURRENT_BINARY_DIR}/ma2d3d_luci/${ARG_TARGET}")
-  set(uscita "${cartella}/${codice}")
 
   if(MA2D3D_CONVERTITORE)
     set(convertitore "${MA2D3D_CONVERTITORE}")
@@ -68,16 +84,42 @@ function(ma2d3d_genera_luci)
                         "or set MA2D3D_CONVERTITORE")
   endif()
 
-  # The converter writes a scratch file, renamed only once it succeeded.
-  add_custom_command(
-    OUTPUT "${uscita}"
-    COMMAND "${CMAKE_COMMAND}" -E make_directory "${cartella}"
-    COMMAND "${convertitore}" "${scena}" "${uscita}.parziale"
-    COMMAND "${CMAKE_COMMAND}" -E rename "${uscita}.parziale" "${uscita}"
-    DEPENDS "${scena}" ${dipendenze}
-    COMMENT "Generating ${codice} from ${ARG_SCENA}"
-    VERBATIM)
-  target_sources(${ARG_TARGET} PRIVATE "${uscita}")
-  set_source_files_properties("${uscita}" PROPERTIES HEADER_FILE_ONLY TRUE)
+  set(cartella "${CMAKE_CURRENT_BINARY_DIR}/ma2d3d_luci/${ARG_TARGET}")
+  set(uscite)
+  foreach(scritta IN LISTS ARG_SCENA)
+    get_filename_component(scena "${scritta}" ABSOLUTE BASE_DIR "${CMAKE_CURRENT_SOURCE_DIR}")
+    if(CMAKE_VERSION VERSION_GREATER_EQUAL 3.19)
+      # A deferred call's arguments are read when it runs: pass the values.
+      cmake_language(EVAL CODE "cmake_language(DEFER CALL _ma2d3d_controlla_scena [==[${scena}]==] [==[${scritta}]==])")
+    else()
+      _ma2d3d_controlla_scena("${scena}" "${scritta}")
+    endif()
+    if(ARG_CODICE)
+      set(codice "${ARG_CODICE}")
+    else()
+      get_filename_component(base "${scena}" NAME_WE)
+      set(codice "${base}_luci.inc")
+    endif()
+    set(uscita "${cartella}/${codice}")
+    if(uscita IN_LIST uscite)
+      message(FATAL_ERROR "ma2d3d_genera_luci: two scenes would write ${codice}; give them different names")
+    endif()
+    list(APPEND uscite "${uscita}")
+
+    # The converter writes a scratch file, renamed only once it succeeded.
+    add_custom_command(
+      OUTPUT "${uscita}"
+      COMMAND "${CMAKE_COMMAND}" -E make_directory "${cartella}"
+      COMMAND "${convertitore}" "${scena}" "${uscita}.parziale"
+      COMMAND "${CMAKE_COMMAND}" -E rename "${uscita}.parziale" "${uscita}"
+      DEPENDS "${scena}" ${dipendenze}
+      COMMENT "Generating ${codice} from ${scritta}"
+      VERBATIM)
+    target_sources(${ARG_TARGET} PRIVATE "${uscita}")
+    set_source_files_properties("${uscita}" PROPERTIES HEADER_FILE_ONLY TRUE)
+  endforeach()
   target_include_directories(${ARG_TARGET} PRIVATE "${cartella}")
+  if(ARG_VARIABILE)
+    set(${ARG_VARIABILE} "${uscite}" PARENT_SCOPE)
+  endif()
 endfunction()

@@ -11,7 +11,7 @@ cd "$(dirname "$0")/.."
 build=${1:-build}
 copia=$(mktemp -d)
 trap 'rm -rf "$copia"' EXIT
-cp -r src CMakeLists.txt README.md bench tests examples fuzz man cmake "$copia"/ 2>/dev/null
+cp -r src CMakeLists.txt README.md LICENSE bench tests examples fuzz man cmake "$copia"/ 2>/dev/null
 cmake -S "$copia" -B "$copia/build" -DMA2D3D_TESTS=ON > /dev/null || exit 1
 mancati=0
 prova() {  # FILE SED-EXPRESSION DESCRIPTION

@@ -8,7 +8,8 @@
 # the scene's lights; a second build converts nothing; an edited scene, or a
 # changed converter, is converted again; and a conversion that fails (the
 # scene replaced by a folder) fails the build, and fails it again on the next
-# build, until the scene is mended.
+# build, until the scene is mended. Then the two-scene project of scene.sh,
+# from the package and from source.
 # usage: progetto.sh SOURCE_DIR BUILD_DIR
 set -u
 sorgenti=$(cd "$1" && pwd); build=$(cd "$2" && pwd)
@@ -82,5 +83,10 @@ while IFS= read -r generatore; do
 done <<FINE
 $generatori
 FINE
+# The two-scene project, from the moved package and from source.
+sh "$sorgenti/tests/pacchetto/scene.sh" "$sorgenti" -DCMAKE_PREFIX_PATH="$lavoro/prefisso" ||
+  fallito "two scenes, package"
+sh "$sorgenti/tests/pacchetto/scene.sh" "$sorgenti" -DLUCI_DA_SORGENTE="$sorgenti" -DCMAKE_BUILD_TYPE=Release ||
+  fallito "two scenes, add_subdirectory"
 echo "$fallimenti failed"
 [ "$fallimenti" = 0 ]
