@@ -15,7 +15,7 @@
 #include <thread>
 #include <vector>
 
-#include "output/codice.h"
+#include "output/formato.h"
 
 namespace {
 

@@ -1,17 +1,15 @@
 // Writes the light code to the code file, every character fixed: names are
-// pasted as given, numbers always in "%f" form (never an exponent) followed by
-// "f;". Lines are assembled in a static buffer and handed to the code file's
-// text stream in large pieces. Numbers are formatted here, exactly as printf's
-// "%f" rounds them (the binary value to six decimals, ties to even), without
-// the C library and so without any regard to the locale.
+// pasted as given, numbers always in "%f" form (never an exponent, see
+// formato.h) followed by "f;". Lines are assembled in a static buffer and
+// handed to the code file's text stream in large pieces.
 #include "codice.h"
 
-#include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
 
 #include "../driver/flussi.h"
+#include "formato.h"
 
 namespace {
 
@@ -73,201 +71,7 @@ char* copiaFisso(char* p, const char (&testo)[N]) {
     std::memcpy(p, testo, N - 1);
     return p + N - 1;
 }
-
-// The number N / 10^6 with exactly six decimals: N's digits with a point
-// before the last six, and "0" before the point when N < 10^6.
-constexpr std::uint32_t MILIONE = 1000000;
-
-char* scriviCifre(char* p, const char* cifre, std::size_t n) {
-    if (n <= 6) {
-        p = copiaFisso(p, "0.");
-        for (std::size_t i = n; i < 6; ++i) *p++ = '0';
-        std::memcpy(p, cifre, n);
-        return p + n;
-    }
-    std::memcpy(p, cifre, n - 6);
-    p += n - 6;
-    *p++ = '.';
-    std::memcpy(p, cifre + n - 6, 6);
-    return p + 6;
-}
-
-// The number of zero bits below the lowest one bit of m (m is not zero).
-int zeriInFondo(std::uint64_t m) {
-#if defined(__GNUC__) || defined(__clang__)
-    return __builtin_ctzll(m);
-#else
-    int n = 0;
-    for (; (m & 0xff) == 0; m >>= 8) n += 8;
-    for (; (m & 1) == 0; m >>= 1) ++n;
-    return n;
-#endif
-}
-
-// "00" to "99", two digits at a time.
-constexpr char COPPIE[] =
-    "0001020304050607080910111213141516171819202122232425262728293031323334353637383940414243444546474849"
-    "5051525354555657585960616263646566676869707172737475767778798081828384858687888990919293949596979899";
-
-char* scriviMilionesimi(char* p, std::uint64_t n) {
-    char intera[20];
-    std::size_t quante = sizeof intera;
-    std::uint64_t parte = n / MILIONE;
-    std::uint32_t frazione = static_cast<std::uint32_t>(n % MILIONE);
-    for (; parte >= 100; parte /= 100) {
-        quante -= 2;
-        std::memcpy(intera + quante, COPPIE + 2 * (parte % 100), 2);
-    }
-    if (parte >= 10) {
-        quante -= 2;
-        std::memcpy(intera + quante, COPPIE + 2 * parte, 2);
-    } else {
-        intera[--quante] = static_cast<char>('0' + parte);
-    }
-    while (quante < sizeof intera) *p++ = intera[quante++];
-    *p++ = '.';
-    for (int i = 4; i >= 0; i -= 2) {
-        std::memcpy(p + i, COPPIE + 2 * (frazione % 100), 2);
-        frazione /= 100;
-    }
-    return p + 6;
-}
-
-// An unsigned integer of up to 40 32-bit limbs, least significant first:
-// room for m * 10^6 * 2^e with any double's m and e.
-struct Grande {
-    std::uint32_t limbo[40];
-    int n;  // limbs in use; the top one is not zero
-};
-
-void normalizza(Grande& g) {
-    while (g.n > 0 && g.limbo[g.n - 1] == 0) --g.n;
-}
-
-void moltiplica(Grande& g, std::uint32_t f) {
-    std::uint64_t riporto = 0;
-    for (int i = 0; i < g.n; ++i) {
-        const std::uint64_t t = std::uint64_t{g.limbo[i]} * f + riporto;
-        g.limbo[i] = static_cast<std::uint32_t>(t);
-        riporto = t >> 32;
-    }
-    if (riporto != 0) g.limbo[g.n++] = static_cast<std::uint32_t>(riporto);
-    normalizza(g);
-}
-
-void spostaSinistra(Grande& g, int bit) {
-    const int limbi = bit / 32, resto = bit % 32;
-    for (int i = g.n - 1 + limbi + 1; i >= 0; --i) {
-        const int da = i - limbi;
-        const std::uint64_t alto = da >= 0 && da < g.n ? g.limbo[da] : 0;
-        const std::uint64_t basso = da - 1 >= 0 && da - 1 < g.n ? g.limbo[da - 1] : 0;
-        g.limbo[i] = static_cast<std::uint32_t>(((alto << 32 | basso) << resto) >> 32);
-    }
-    g.n += limbi + 1;
-    normalizza(g);
-}
-
-bool bitA(const Grande& g, int i) { return i / 32 < g.n && ((g.limbo[i / 32] >> (i % 32)) & 1) != 0; }
-
-// g / 2^bit, rounded to the nearest integer, ties to even.
-void spostaDestraArrotondando(Grande& g, int bit) {
-    const bool meta = bitA(g, bit - 1);
-    bool sotto = false;
-    for (int i = 0; i < bit - 1 && i / 32 < g.n && !sotto; ++i) sotto = bitA(g, i);
-    const int limbi = bit / 32, resto = bit % 32;
-    for (int i = 0; i < g.n; ++i) {
-        const int da = i + limbi;
-        const std::uint64_t basso = da < g.n ? g.limbo[da] : 0;
-        const std::uint64_t alto = da + 1 < g.n ? g.limbo[da + 1] : 0;
-        g.limbo[i] = static_cast<std::uint32_t>((alto << 32 | basso) >> resto);
-    }
-    normalizza(g);
-    if (meta && (sotto || (g.n > 0 && (g.limbo[0] & 1) != 0))) {
-        int i = 0;
-        while (i < g.n && ++g.limbo[i] == 0) ++i;
-        if (i == g.n) g.limbo[g.n++] = 1;
-    }
-}
-
-char* scriviGrande(char* p, Grande g) {
-    char cifre[NUMERO_MASSIMO];
-    std::size_t quante = sizeof cifre;
-    do {  // nine digits at a time, from the least significant
-        std::uint64_t resto = 0;
-        for (int i = g.n - 1; i >= 0; --i) {
-            const std::uint64_t t = resto << 32 | g.limbo[i];
-            g.limbo[i] = static_cast<std::uint32_t>(t / 1000000000);
-            resto = t % 1000000000;
-        }
-        normalizza(g);
-        for (int k = 0; k < 9; ++k) {
-            cifre[--quante] = static_cast<char>('0' + resto % 10);
-            resto /= 10;
-        }
-    } while (g.n > 0);
-    while (quante < sizeof cifre - 1 && cifre[quante] == '0') ++quante;
-    return scriviCifre(p, cifre + quante, sizeof cifre - quante);
-}
-
 }  // namespace
-
-char* scriviNumero(char* dove, double valore) {
-    if (!std::isfinite(valore)) {
-        // Never written by the converter; printf's words, for completeness.
-        const int n = std::snprintf(dove, NUMERO_MASSIMO, "%f", valore);
-        return dove + (n > 0 ? n : 0);
-    }
-    char* p = dove;
-    if (std::signbit(valore)) *p++ = '-';
-    // |valore| = m * 2^e exactly.
-    std::uint64_t bit;
-    std::memcpy(&bit, &valore, sizeof bit);
-    const int campo = static_cast<int>((bit >> 52) & 0x7ff);
-    std::uint64_t m = bit & ((std::uint64_t{1} << 52) - 1);
-    int e = -1074;
-    if (campo != 0) {
-        m |= std::uint64_t{1} << 52;
-        e = campo - 1075;
-    }
-    if (m == 0) return copiaFisso(p, "0.000000");
-    const int zeri = zeriInFondo(m);
-    m >>= zeri;
-    e += zeri;
-    // N = m * 10^6 * 2^e rounded to an integer, ties to even: the number in
-    // millionths. In 64 bits when it fits, else with a big integer.
-    const std::uint64_t prodotto = m * MILIONE;  // exact when m < 2^44
-    if (m < (std::uint64_t{1} << 44) && e > 0 && e < 64 && (prodotto >> (64 - e)) == 0)
-        return scriviMilionesimi(p, prodotto << e);
-    if (m < (std::uint64_t{1} << 44) && e > -64 && e <= 0) {
-        const int k = -e;
-        std::uint64_t n = k == 0 ? prodotto : prodotto >> k;
-        if (k > 0) {
-            const std::uint64_t resto = prodotto & ((std::uint64_t{1} << k) - 1);
-            const std::uint64_t meta = std::uint64_t{1} << (k - 1);
-            if (resto > meta || (resto == meta && (n & 1) != 0)) ++n;
-        }
-        return scriviMilionesimi(p, n);
-    }
-#ifdef __SIZEOF_INT128__
-    if (e < 0 && e >= -127) {  // the cosines and sines of Direction lines
-        __extension__ typedef unsigned __int128 U128;
-        const int k = -e;
-        const U128 p128 = static_cast<U128>(m) * MILIONE;
-        U128 n = p128 >> k;
-        const U128 resto = p128 & ((static_cast<U128>(1) << k) - 1);
-        const U128 meta = static_cast<U128>(1) << (k - 1);
-        if (resto > meta || (resto == meta && (n & 1) != 0)) ++n;
-        if ((n >> 64) == 0) return scriviMilionesimi(p, static_cast<std::uint64_t>(n));
-    }
-#endif
-    Grande g = {{static_cast<std::uint32_t>(m), static_cast<std::uint32_t>(m >> 32)}, 2};
-    moltiplica(g, MILIONE);
-    if (e >= 0)
-        spostaSinistra(g, e);
-    else
-        spostaDestraArrotondando(g, -e);
-    return scriviGrande(p, g);
-}
 
 void scriviDichiarazione(const char* nome) {
     char* p = spazioPer();

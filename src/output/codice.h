@@ -2,8 +2,6 @@
 #ifndef MA2D3D_CODICE_H
 #define MA2D3D_CODICE_H
 
-#include <cstddef>
-
 enum Proprieta {
     DIFFUSE_R, DIFFUSE_G, DIFFUSE_B,
     RANGE,
@@ -19,13 +17,6 @@ void scriviDichiarazione(const char* nome);
 // One assignment `nome` + label + value as a float literal ("%f" then "f;"),
 // followed by an empty line when it closes its group.
 void scriviProprieta(const char* nome, Proprieta proprieta, double valore);
-
-// Room that scriviNumero may use: the longest "%f" text of any double.
-constexpr std::size_t NUMERO_MASSIMO = 400;
-
-// Writes `valore` at `dove` exactly as printf("%f") would in the C locale
-// (no NUL) and returns the end of the text.
-char* scriviNumero(char* dove, double valore);
 
 // Hands the code held so far to the code file. False when that or any
 // earlier hand-over since the last call failed to write.

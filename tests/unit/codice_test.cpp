@@ -5,7 +5,7 @@
 #include <cfloat>
 #include <string>
 
-#include "output/codice.h"
+#include "output/formato.h"
 
 namespace {
 

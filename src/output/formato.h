@@ -1,0 +1,14 @@
+// The exact "%f" writer of the light code's numbers.
+#ifndef MA2D3D_FORMATO_H
+#define MA2D3D_FORMATO_H
+
+#include <cstddef>
+
+// Room that scriviNumero may use: the longest "%f" text of any double.
+constexpr std::size_t NUMERO_MASSIMO = 400;
+
+// Writes `valore` at `dove` exactly as printf("%f") would in the C locale
+// (no NUL) and returns the end of the text.
+char* scriviNumero(char* dove, double valore);
+
+#endif
