@@ -81,6 +81,22 @@ TEST(Driver, SameCodeFileAtEveryBlockSize) {
     std::remove(percorsoCodice);
 }
 
+// The scanner reads on only from a token that begins with createNode; any
+// other token leaves the stream where it is.
+TEST(Driver, ScannerReadsNothingAfterOtherTokens) {
+    for (const char* entrata : {"setAttr", ";", "createNod", "CreateNode", ""}) {
+        azzeraLuci();
+        impostaBlocco(1 << 20);
+        fileMA = fileCon("transform -n \"spotLight1\";\n");
+        apriFlusso(fileMA);
+        parseString(entrata);
+        static char letto[LUNGHEZZA_TOKEN];
+        EXPECT_EQ(leggiToken(letto), 1) << entrata;
+        EXPECT_STREQ(letto, "transform") << entrata;
+        std::fclose(fileMA);
+    }
+}
+
 TEST(Driver, LightNamesKeepGrowingPastSixDigits) {
     const std::string scena =
         "createNode transform -n \"spotLight1\";\n\tsetAttr \".t\" -type \"double3\" 1 2 3 ;\n"

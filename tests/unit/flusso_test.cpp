@@ -20,7 +20,8 @@ namespace {
 
 char dest[LUNGHEZZA_TOKEN];
 
-const std::size_t blocchi[] = {16, 17, 23, 64, 1 << 20};
+// 1 is clamped to the smallest block, 16; 1 << 20 to the largest.
+const std::size_t blocchi[] = {1, 16, 17, 23, 64, 100, 1 << 20};
 
 struct Lettura {
     std::string token;  // "<fine>" when the read found nothing
@@ -97,6 +98,30 @@ TEST(Token, NodeReadPassesOverEverythingButCreateNode) {
     }
 }
 
+// The node keyword's first two bytes everywhere, glued and loose, so that
+// they fall at every place of the node search's turns and near every block
+// end: only the real node tokens are found.
+TEST(Token, NodeReadAmongManyNearMisses) {
+    std::string testo;
+    std::vector<std::string> attesi;
+    for (int i = 0; i < 400; ++i) {
+        testo += i % 3 == 0 ? "cr " : i % 3 == 1 ? "xcreateNode cre\t" : "cr";
+        if (i % 7 == 0) {
+            testo += " createNode" + std::to_string(i) + "\n";
+            attesi.push_back("createNode" + std::to_string(i));
+        }
+    }
+    for (std::size_t b : blocchi) {
+        impostaBlocco(b);
+        std::FILE* f = fileCon(testo);
+        apriFlusso(f);
+        std::vector<std::string> nodi;
+        while (leggiTokenNodo(dest) == 1) nodi.push_back(dest);
+        std::fclose(f);
+        EXPECT_EQ(nodi, attesi) << "block " << b;
+    }
+}
+
 TEST(Numero, GrammarValueAndWhatStaysInTheStream) {
     struct Caso {
         const char* testo;
@@ -124,6 +149,13 @@ TEST(Numero, GrammarValueAndWhatStaysInTheStream) {
         {"1e-60 x", 1, 0.0f, "x"},
         {"1e39 x", 1, FLT_MAX, "x"},
         {"-1e99999999999999999999 x", 1, -FLT_MAX, "x"},
+        {"1e-99999999999999999999 x", 1, 0.0f, "x"},
+        {"1e100 x", 1, FLT_MAX, "x"},
+        {"1e-100 x", 1, 0.0f, "x"},
+        {"1e038 x", 1, 1e38f, "x"},
+        {"-2.5e+0002 x", 1, -250.0f, "x"},
+        {"3.4028235e38 x", 1, FLT_MAX, "x"},
+        {"3.4028236e38 x", 1, FLT_MAX, "x"},
         {"340282356779733661637539395458142568448 x", 1, FLT_MAX, "x"},  // rounds to infinity
         {"340282356779733661637539395458142568447 x", 1, FLT_MAX, "x"},  // just below half-way
         {";", 0, -7.0f, ";"},
@@ -166,15 +198,18 @@ TEST(Numero, HalfWayCasesNeedEveryDigit) {
         {"1" + std::string(300, '0') + "e-300", 1.0f},
         {"0." + std::string(300, '0') + "1e301", 1.0f},
     };
-    for (const Caso& c : casi) {
-        impostaBlocco(16);
-        std::FILE* f = fileCon(c.testo + " ");
-        apriFlusso(f);
-        float v = 0;
-        ASSERT_EQ(leggiNumero(&v), 1);
-        EXPECT_EQ(v, c.valore) << c.testo.substr(0, 40);
-        std::fclose(f);
-    }
+    // In small blocks the text spans refills; in a large one it lies in
+    // the block, too long for the in-place path.
+    for (const Caso& c : casi)
+        for (std::size_t b : {std::size_t{16}, std::size_t{1} << 20}) {
+            impostaBlocco(b);
+            std::FILE* f = fileCon(c.testo + " ");
+            apriFlusso(f);
+            float v = 0;
+            ASSERT_EQ(leggiNumero(&v), 1);
+            EXPECT_EQ(v, c.valore) << c.testo.substr(0, 40) << " block " << b;
+            std::fclose(f);
+        }
 }
 
 // strtof on exactly the text, an overflow clamped as the reader clamps it.
@@ -242,7 +277,7 @@ TEST(Intero, AsAtoiButClamped) {
         const char* token;
         int valore;
     } casi[] = {
-        {"-38.5", -38}, {"25", 25}, {"0;", 0}, {";", 0}, {"-0.5", 0}, {"+7x", 7},
+        {"-38.5", -38}, {"25", 25}, {"0;", 0}, {";", 0}, {"-0.5", 0}, {"+7x", 7}, {" \t\n-12", -12},
         {"2147483647", 2147483647}, {"2147483648", 2147483647}, {"99999999999999999999", 2147483647},
         {"-2147483648", -2147483647 - 1}, {"-99999999999999999999", -2147483647 - 1}, {"", 0},
     };
