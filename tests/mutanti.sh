@@ -1,11 +1,16 @@
 #!/usr/bin/env bash
 # Deliberate slips, one at a time: each is applied to a copy of the sources,
-# the program is rebuilt and the end-to-end cases are run; every slip must make
-# some case fail. Run by hand after changing the scanner (about 2 minutes):
-#   tests/mutanti.sh [BUILD_DIR]
-# The slips: every keyword's comparison length one shorter and one longer, and
+# the program is rebuilt and the end-to-end cases are run (for slips in the
+# token stream and the number writer, the unit tests and the number check
+# too); every slip must make some test fail, or be marked equivalent below
+# with the reason it cannot change any output. Run by hand after changing the
+# scanner (about 15 minutes):
+#   tests/mutanti.sh
+# The slips: every keyword's comparison length one shorter and one longer;
 # each way the dispatcher and the shape handler hand control over, and when a
-# light is current.
+# light is current; the window and token ends, the masked copy, both node
+# searches and what stands before the keyword; the in-place number path's
+# digit count, exponent and midpoint test; the writer's ties and digit layout.
 set -u
 cd "$(dirname "$0")/.."
 build=${1:-build}
@@ -13,21 +18,38 @@ copia=$(mktemp -d)
 trap 'rm -rf "$copia"' EXIT
 cp -r src CMakeLists.txt README.md LICENSE bench tests examples fuzz man cmake "$copia"/ 2>/dev/null
 cmake -S "$copia" -B "$copia/build" -DMA2D3D_TESTS=ON > /dev/null || exit 1
-mancati=0
-prova() {  # FILE SED-EXPRESSION DESCRIPTION
-  local file=$copia/$1
+cmake --build "$copia/build" -j2 > /dev/null 2>&1 || exit 1
+mancati=0; prese=0; equivalenti=0
+# A build with AddressSanitizer, made the first time a slip needs it: for a
+# slip whose only effect is a read past the buffer.
+asan() {
+  [ -d "$copia/build-asan" ] && return 0
+  cmake -S "$copia" -B "$copia/build-asan" -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DMA2D3D_SANITIZE=address,undefined -DMA2D3D_TESTS=ON > /dev/null &&
+    cmake --build "$copia/build-asan" -j2 > /dev/null 2>&1
+}
+prova() {  # FILE SED-EXPRESSION DESCRIPTION [tutti: unit tests and number check too; asan: those under ASan]
+  local file=$copia/$1 bersagli=ma2d3d prove='^e2e\.' costruzione=$copia/build
+  if [ "${4:-}" = tutti ] || [ "${4:-}" = asan ]; then
+    bersagli="ma2d3d ma2d3d_test verifica_numeri"; prove='^(e2e\.|unit$|numeri_come_printf$)'
+  fi
+  if [ "${4:-}" = asan ]; then asan || exit 1; costruzione=$copia/build-asan; fi
   cp "$file" "$copia/originale"
   sed -i "$2" "$file"
   if cmp -s "$file" "$copia/originale"; then
     echo "not applied: $3"; mancati=$((mancati + 1))
-  elif ! cmake --build "$copia/build" --target ma2d3d -j2 > /dev/null 2>&1; then
+  elif ! cmake --build "$costruzione" --target $bersagli -j2 > /dev/null 2>&1; then
     echo "does not build: $3"; mancati=$((mancati + 1))
-  elif ctest --test-dir "$copia/build" -R '^e2e\.' -E tagliato -j2 > /dev/null 2>&1; then
+  elif ctest --test-dir "$costruzione" -R "$prove" -E tagliato -j2 > /dev/null 2>&1; then
     echo "MISSED: $3"; mancati=$((mancati + 1))
   else
-    echo "caught: $3"
+    echo "caught: $3"; prese=$((prese + 1))
   fi
   cp "$copia/originale" "$file"
+}
+# A slip that cannot change any output, with the reason; it is not run.
+equivalente() {  # DESCRIPTION REASON
+  echo "equivalent: $1 ($2)"; equivalenti=$((equivalenti + 1))
 }
 P=src/scanner/parole.h
 sed -i '/^static_assert(lunghezzeGiuste()/d' "$copia/$P"
@@ -52,5 +74,40 @@ prova $D "s/if (nomeluce\[0\] != '\\\\0') scriviProprieta/scriviProprieta/" "a s
 prova $T '/^        nomeluce\[0\] = /d' "a transform that is not a light keeps the current light"
 prova $T 's/tries > 2/tries > 3/' "name look-ahead of four tokens"
 prova $T 's/tries > 2/tries > 1/' "name look-ahead of two tokens"
-echo "$mancati slips not caught"
+
+# The token stream and the number writer. The builds on other instruction
+# sets (without SSE2, on aarch64) run the same tests in CI.
+W=src/scanner/finestra.h; V=src/scanner/vettori.h; K=src/scanner/token.cpp; N=src/scanner/nodo.cpp
+U=src/scanner/numero.cpp; L=src/scanner/valore.cpp; O=src/output/formato.cpp
+equivalente "window: the end at the read position counts" "then no token starts before that end, the length wraps past 16 and the slow path reads the token"
+prova $W 's/const unsigned lunghezza = termine - inizio;/const unsigned lunghezza = termine - inizio - 1;/' "window: token one byte short" tutti
+prova $W 's/if (lunghezza >= 16) return false;/if (lunghezza > 16) return false;/' "window: a 16-byte token cut from it" tutti
+equivalente "window: the read position one past the token end" "the byte at a token's end is white space, which the next read skips anyway"
+prova $W 's/finiFinestra = bianchi & (pieniFinestra << 1);/finiFinestra = bianchi \& (pieniFinestra >> 1);/' "window: token ends before tokens" tutti
+prova $W 's/FINESTRA_LETTA = FINESTRA + 16;/FINESTRA_LETTA = FINESTRA;/' "window: opened 16 bytes nearer the block's end (the masked copy drops what is read past it, so only AddressSanitizer sees it)" asan
+prova $V 's/(TIENI + 16 - k)/(TIENI + 15 - k)/' "masked copy keeps one byte more" tutti
+prova $V "s/_mm_set1_epi8('\\\\r' - '\\\\t')/_mm_set1_epi8('\\\\r' - '\\\\t' - 1)/" "white space bitmap without carriage return" tutti
+prova $K 's/copiaBreve(dest + n, buf + pos, k);/copiaBreve(dest + n, buf + pos, k - (k > 0));/' "long token copy: the last bytes of the token dropped" tutti
+prova $K 's/        n += 16;/        n += 15;/' "long token copy: 16 bytes copied, 15 counted" tutti
+prova $N 's/return (k == da || spazio(buf\[k - 1\]))/return (spazio(buf[k - 1]))/' "node search: a token at the read position needs white space before it" tutti
+prova $N 's/return (k == da || spazio(buf\[k - 1\]))/return (true)/' "node search: glued node keywords found" tutti
+prova $N 's/nodiRegione & (~std::uint64_t{0} << scarto)/nodiRegione/' "region ahead: keywords before the read position" tutti
+prova $N 's/pos = j;/pos = j + 2;/' "next bytes: the general search starts past the last white byte" tutti
+prova $N 's/inizio = spazio(buf\[limite - 1\]);/inizio = true;/' "general search: a keyword across a refill taken as after white space" tutti
+prova $N '0,/memcmp(buf + i, NODO, LUNGHEZZA_NODO)/s//memcmp(buf + i, NODO, LUNGHEZZA_NODO - 1)/' "general search: nine bytes of the keyword" tutti
+equivalente "candidate search: the third byte not tested" "every candidate is then compared whole"
+equivalente "region ahead opened 33 bytes past a node" "the next-bytes search covers what the region would have"
+prova $U 's/CIFRE_INTERE = 19;/CIFRE_INTERE = 20;/' "in-place number: 20 digits gathered in 64 bits" tutti
+prova $U 's/if (esponente < ESPONENTE_BREVE_LIMITE)/if (esponente < 10)/' "in-place number: exponent capped at two digits" tutti
+prova $L 's/if ((bit \& 0x1fffffffu) == 0x10000000u) return false;//' "one double operation: no midpoint test" tutti
+prova $O '0,/(resto == meta \&\& (n \& 1) != 0)/s//(resto == meta)/' "writer, 64-bit path: ties away from zero" tutti
+prova $O '0,/(resto == meta \&\& (n \& 1) != 0)/s//(resto == meta \&\& false)/' "writer, 64-bit path: ties toward zero" tutti
+prova $O '/e < 0 \&\& e >= -127/,$s/(resto == meta \&\& (n \& 1) != 0)/(resto == meta)/' "writer, 128-bit path: ties away from zero" tutti
+prova $O 's/if (parte >= 10) {/if (parte > 10) {/' "writer: a two-digit integer part of 10" tutti
+prova $O 's/for (int i = 4; i >= 0; i -= 2) {/for (int i = 0; i <= 4; i += 2) {/' "writer: decimal pairs in reverse order" tutti
+prova $O 's/ \&\& (prodotto >> (64 - e)) == 0)/)/' "writer: 64-bit path for products that overflow" tutti
+equivalente "writer, big integers: six digits all after the point" "big integers only write values below 2^-74 (the one digit 0) or of over 2^63 millionths (19 digits or more)"
+prova $O 's/std::memcpy(p, cifre + n - 6, 6);/std::memcpy(p, cifre + n - 7, 6);/' "writer, big integers: the decimals taken one place early" tutti
+
+echo "$prese caught, $mancati not caught, $equivalenti equivalent"
 [ "$mancati" = 0 ]

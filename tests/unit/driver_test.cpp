@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <cstring>
 #include <random>
 #include <string>
 
@@ -89,8 +90,10 @@ TEST(Driver, ScannerReadsNothingAfterOtherTokens) {
         impostaBlocco(1 << 20);
         fileMA = fileCon("transform -n \"spotLight1\";\n");
         apriFlusso(fileMA);
-        parseString(entrata);
-        static char letto[LUNGHEZZA_TOKEN];
+        // Tokens are handed over in buffers of a token's size, as the driver's.
+        static char token[LUNGHEZZA_TOKEN], letto[LUNGHEZZA_TOKEN];
+        std::strcpy(token, entrata);
+        parseString(token);
         EXPECT_EQ(leggiToken(letto), 1) << entrata;
         EXPECT_STREQ(letto, "transform") << entrata;
         std::fclose(fileMA);

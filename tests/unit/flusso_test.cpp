@@ -98,6 +98,26 @@ TEST(Token, NodeReadPassesOverEverythingButCreateNode) {
     }
 }
 
+// Short tokens up to the very end of a full block, from every offset: no
+// token is lost or changed, and no read goes past the buffer (which the
+// AddressSanitizer build would report).
+TEST(Token, ShortTokensToTheEndOfAFullBlock) {
+    for (std::size_t spazi = 0; spazi < 80; ++spazi) {
+        std::string testo(spazi, ' ');
+        for (int i = 0; i < 70000; ++i) testo += i % 2 ? "bc " : "a\t";
+        impostaBlocco(1 << 20);
+        std::FILE* f = fileCon(testo);
+        apriFlusso(f);
+        int letti = 0;
+        while (leggiToken(dest) == 1) {
+            ASSERT_STREQ(dest, letti % 2 ? "bc" : "a") << spazi << " spaces, token " << letti;
+            ++letti;
+        }
+        std::fclose(f);
+        EXPECT_EQ(letti, 70000) << spazi << " spaces";
+    }
+}
+
 // The node keyword's first two bytes everywhere, glued and loose, so that
 // they fall at every place of the node search's turns and near every block
 // end: only the real node tokens are found.
