@@ -8,8 +8,9 @@
 # target's sources can #include it inside a function. It is generated again
 # whenever its scene or the converter changes. A relative SCENA is taken from
 # the current source folder. A scene may be made by the build itself, as the
-# OUTPUT of an add_custom_command in the same folder; any other scene must
-# exist, or the configuration stops. VARIABILE sets <variable> in the
+# OUTPUT of an add_custom_command in the same folder (before the call, with
+# CMake older than 3.19); any other scene must exist, or the configuration
+# stops. VARIABILE sets <variable> in the
 # caller's scope to the full paths of the code files, in the order of the
 # scenes. Call the function in the folder that creates <target>.
 #
