@@ -37,6 +37,14 @@ inline bool spazio(unsigned char c) { return c == ' ' || static_cast<unsigned ch
 alignas(32) inline constexpr unsigned char TIENI[32] = {0xff, 0xff, 0xff, 0xff, 0xff, 0xff, 0xff, 0xff,
                                                         0xff, 0xff, 0xff, 0xff, 0xff, 0xff, 0xff, 0xff};
 
+// The three operations each body gives:
+// bianchi16(p): one bit per byte of the 16 at p that is white space.
+// coppia16(p, a, b): one bit per byte of the 16 at p that is `a` followed by
+//   `b`; reads 17 bytes.
+// copiaBreve(dest, da, k): stores the k < 16 bytes at `da`, then zeros up to
+//   16 bytes (the first of them a NUL), in one store; may read 16 bytes at
+//   `da`.
+
 #if defined(MA2D3D_SSE2)
 
 inline unsigned bianchi16(const unsigned char* p) {
@@ -107,13 +115,6 @@ MA2D3D_SEMPRE_INLINE void copiaBreve(char* dest, const unsigned char* da, unsign
 }
 
 #endif
-
-// bianchi16(p): one bit per byte of the 16 at p that is white space.
-// coppia16(p, a, b): one bit per byte of the 16 at p that is `a` followed by
-//   `b`; reads 17 bytes.
-// copiaBreve(dest, da, k): stores the k < 16 bytes at `da`, then zeros up to
-//   16 bytes (the first of them a NUL), in one store; may read 16 bytes at
-//   `da`.
 
 // The same bitmaps over 64 bytes; coppia64 reads 65.
 inline std::uint64_t bianchi64(const unsigned char* p) {
