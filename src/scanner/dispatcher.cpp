@@ -1,23 +1,6 @@
-// parseString: the node statement dispatcher, and the per-call scanner state.
+// parseString: the node statement dispatcher.
 #include "interno.h"
 #include "scanner.h"
-
-char token[LUNGHEZZA_TOKEN];
-float numero;
-
-bool leggiFinoA(Parola a, Parola b) {
-    for (;;) {
-        if (leggiToken(token) == FINE_FLUSSO) return false;
-        if (corrisponde(token, a) || (b != NUMERO_PAROLE && corrisponde(token, b))) return true;
-        // A last token glued to the end of the file is still tested above.
-        if (fineFlusso()) return false;
-    }
-}
-
-void scriviNumeroLetto(Proprieta proprieta) {
-    leggiNumero(&numero);
-    if (nomeluce[0] != '\0') scriviProprieta(nomeluce, proprieta, numero);
-}
 
 // The entry token is only ever tested for "createNode"; it cannot change
 // during a call (the scanner reads into its own working token), so one test

@@ -1,4 +1,5 @@
-// State and steps that the dispatcher and the two light handlers share.
+// State and steps that the dispatcher and the two light handlers share
+// (defined in passi.cpp), and the two handlers the dispatcher calls.
 #ifndef MA2D3D_INTERNO_H
 #define MA2D3D_INTERNO_H
 

@@ -1,23 +1,11 @@
 // The light transform handler: tells a light's transform node by its name,
 // announces the light, names it, writes its declaration and turns the translate
-// and rotate statements that follow into Position and Direction lines. Also
-// owns the run-wide light state.
+// and rotate statements that follow into Position and Direction lines.
 #include <cinttypes>
 #include <cmath>
 #include <cstdio>
 
 #include "interno.h"
-#include "scanner.h"
-
-char nomeluce[32];  // "spotLight" and the 20 digits of any 64-bit number fit
-std::uint64_t num_luce = 1;
-int tries = 0;
-
-void azzeraLuci() {
-    nomeluce[0] = '\0';
-    num_luce = 1;
-    tries = 0;
-}
 
 namespace {
 

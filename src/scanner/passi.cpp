@@ -1,0 +1,33 @@
+// The state and the steps the dispatcher and the two light handlers share:
+// the per-call working token and last number, the run-wide light state, the
+// read-until, and a number read into a property line of the current light.
+// The handlers call these; nothing here calls back into them.
+#include "interno.h"
+#include "scanner.h"
+
+char token[LUNGHEZZA_TOKEN];
+float numero;
+
+char nomeluce[32];  // "spotLight" and the 20 digits of any 64-bit number fit
+std::uint64_t num_luce = 1;
+int tries = 0;
+
+void azzeraLuci() {
+    nomeluce[0] = '\0';
+    num_luce = 1;
+    tries = 0;
+}
+
+bool leggiFinoA(Parola a, Parola b) {
+    for (;;) {
+        if (leggiToken(token) == FINE_FLUSSO) return false;
+        if (corrisponde(token, a) || (b != NUMERO_PAROLE && corrisponde(token, b))) return true;
+        // A last token glued to the end of the file is still tested above.
+        if (fineFlusso()) return false;
+    }
+}
+
+void scriviNumeroLetto(Proprieta proprieta) {
+    leggiNumero(&numero);
+    if (nomeluce[0] != '\0') scriviProprieta(nomeluce, proprieta, numero);
+}
