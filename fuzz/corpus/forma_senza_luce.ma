@@ -1,8 +1,8 @@
 //Maya ASCII 2008 scene
-// A shape node before any light, at the start of the scene; then a transform
-// with no attribute statement directly followed by a light transform, which
-// its name look-ahead swallows, so that light's shape comes with no current
-// light either. Neither shape writes anything; the next light converts.
+// A shape node before any light, at the start of the scene, writes nothing.
+// Then a transform with no attribute statement directly followed by a light
+// transform: its name look-ahead stops at the light's node statement, hands it
+// on, so the light is found and its shape writes under it.
 createNode spotLight -n "spotLightShape0";
 	setAttr ".cl" -type "float3" 1 0.5 0.5 ;
 	setAttr ".ca" 40;

@@ -1,6 +1,28 @@
-// parseString: the node statement dispatcher.
+// parseString: the node statement dispatcher. It reads a node statement's
+// type and hands the statement to the light handlers, which hand the next
+// statement back when they meet its createNode; a whole run of statements
+// is then handled in one call, without recursion.
 #include "interno.h"
 #include "scanner.h"
+
+namespace {
+
+// Node start: the type after a createNode, handed to its handler.
+Ritorno inizioNodo() {
+    leggiToken(token);
+    if (corrisponde(token, TRANSFORM)) return gestisciTrasformazione();
+    if (corrisponde(token, SPOT_LIGHT)) return gestisciForma();
+    return SECONDA_CHANCE;
+}
+
+// Second chance: one more token, handed on only if it is a transform.
+Ritorno secondaChance() {
+    leggiToken(token);
+    if (corrisponde(token, TRANSFORM)) return gestisciTrasformazione();
+    return FINE_CHIAMATA;
+}
+
+}  // namespace
 
 // The entry token is only ever tested for "createNode"; it cannot change
 // during a call (the scanner reads into its own working token), so one test
@@ -9,20 +31,6 @@ void parseString(const char* entrata) {
     if (!corrisponde(entrata, CREATE_NODE)) return;
     numero = 0.0f;
     token[0] = '\0';
-    // Node start: the shape handler comes back here at a createNode it met
-    // while looking for setAttr.
-    for (;;) {
-        leggiToken(token);  // the node type
-        if (corrisponde(token, TRANSFORM)) {
-            gestisciTrasformazione();
-            return;
-        }
-        if (!corrisponde(token, SPOT_LIGHT)) break;
-        const Ritorno ritorno = gestisciForma();
-        if (ritorno == FINE_CHIAMATA) return;
-        if (ritorno == SECONDA_CHANCE) break;
-    }
-    // Second chance: one more token, handed on only if it is a transform.
-    leggiToken(token);
-    if (corrisponde(token, TRANSFORM)) gestisciTrasformazione();
+    for (Ritorno ritorno = INIZIO_NODO; ritorno != FINE_CHIAMATA;)
+        ritorno = ritorno == INIZIO_NODO ? inizioNodo() : secondaChance();
 }

@@ -21,11 +21,11 @@ extern char nomeluce[32];
 extern std::uint64_t num_luce;
 extern int tries;
 
-// Where the shape handler hands control back to the dispatcher.
+// Where a handler hands control back to the dispatcher.
 enum Ritorno {
-    INIZIO_NODO,     // a createNode met while looking for setAttr
-    SECONDA_CHANCE,  // a createNode read right after a value
-    FINE_CHIAMATA    // the scene ended
+    INIZIO_NODO,     // a createNode that begins the next statement: read its node type
+    SECONDA_CHANCE,  // a createNode the shape handler read right after a value
+    FINE_CHIAMATA    // the call ends: the statement is done with, or the scene ended
 };
 
 // Reads tokens until one matches `a` (or `b`); false when the scene ends first.
@@ -35,7 +35,9 @@ bool leggiFinoA(Parola a, Parola b = NUMERO_PAROLE);
 // current light the number is read all the same and nothing is written.
 void scriviNumeroLetto(Proprieta proprieta);
 
-void gestisciTrasformazione();
+// The light transform handler (trasformazione.cpp): never SECONDA_CHANCE.
+Ritorno gestisciTrasformazione();
+// The light shape handler (forma.cpp).
 Ritorno gestisciForma();
 
 #endif

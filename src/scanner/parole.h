@@ -20,6 +20,7 @@ enum Parola {
     ATTR_TRASLAZIONE, // ".t", translate
     TIPO_DOUBLE3,     // "double3", type of translate and rotate values
     ATTR_ROTAZIONE,   // ".r", rotate
+    RENAME,           // first word of the rename statement newer scenes put after a node statement
     NUMERO_PAROLE
 };
 
@@ -48,6 +49,7 @@ inline constexpr Voce PAROLE[NUMERO_PAROLE] = {
     voce("createNode", 10), voce("transform", 9), voce("spotLight", 9), voce("setAttr", 7),
     voce("\".cl\"", 5),     voce("\"float3\"", 8), voce("\".ca\"", 5),   voce("\".pa\"", 5),
     voce("\"spotLight", 10), voce("\".t\"", 4),   voce("\"double3\"", 9), voce("\".r\"", 4),
+    voce("rename", 6),
 };
 
 constexpr bool lunghezzeGiuste() {

@@ -1,13 +1,34 @@
 // The light transform handler: tells a light's transform node by its name,
 // announces the light, names it, writes its declaration and turns the translate
-// and rotate statements that follow into Position and Direction lines.
+// and rotate statements that follow into Position and Direction lines. A
+// createNode that it reads by itself begins the next statement: it hands that
+// on to the dispatcher rather than consume it.
 #include <cinttypes>
 #include <cmath>
 #include <cstdio>
+#include <cstring>
 
 #include "interno.h"
 
 namespace {
+
+// Where the handler goes when a test on the current token fails: on to the
+// next statement when the token is its createNode, else the call ends.
+Ritorno uscita() { return corrisponde(token, CREATE_NODE) ? INIZIO_NODO : FINE_CHIAMATA; }
+
+// Reads past the rest of a statement: tokens until one whose stored text ends
+// with ';'. False when a createNode comes first (it stays the current token)
+// or the scene ends.
+bool leggiOltreIstruzione() {
+    for (;;) {
+        if (leggiToken(token) == FINE_FLUSSO) return false;
+        if (corrisponde(token, CREATE_NODE)) return false;
+        const std::size_t n = std::strlen(token);
+        if (n > 0 && token[n - 1] == ';') return true;
+        // A last token glued to the end of the file is still tested above.
+        if (fineFlusso()) return false;
+    }
+}
 
 // Reads the next token as an angle: its integer part, as a float, in radians.
 float leggiAngolo() {
@@ -17,7 +38,7 @@ float leggiAngolo() {
 
 }  // namespace
 
-void gestisciTrasformazione() {
+Ritorno gestisciTrasformazione() {
     // Name look-ahead: at most three tokens, the name tested first.
     do {
         leggiToken(token);
@@ -29,7 +50,7 @@ void gestisciTrasformazione() {
         // A transform that is not a light ends the current light, so that a
         // shape node after it cannot put its values on the light before.
         nomeluce[0] = '\0';
-        return;
+        return uscita();
     }
 
     std::puts("Trovato un nuovo nodo:");
@@ -38,26 +59,36 @@ void gestisciTrasformazione() {
     ++num_luce;
     scriviDichiarazione(nomeluce);
 
-    // Translate: setAttr ".t" -type "double3" x y z ;
+    // Translate: setAttr ".t" -type "double3" x y z ; which newer scenes put
+    // after a rename statement, read past here so that the light reads as it
+    // would without one.
     leggiToken(token);
+    if (corrisponde(token, RENAME)) {
+        if (!leggiOltreIstruzione()) return uscita();
+        leggiToken(token);
+    }
     if (corrisponde(token, SET_ATTR)) {
         leggiToken(token);
         if (corrisponde(token, ATTR_TRASLAZIONE)) {
-            if (!leggiFinoA(TIPO_DOUBLE3)) return;
+            if (!leggiFinoA(TIPO_DOUBLE3)) return FINE_CHIAMATA;
             scriviNumeroLetto(POSITION_X);
             scriviNumeroLetto(POSITION_Y);
             scriviNumeroLetto(POSITION_Z);
             leggiToken(token);
         }
     }
+    // Whichever of the reads above came last, a createNode is the next
+    // statement (a light transform with no rotate statement meets its shape).
+    if (corrisponde(token, CREATE_NODE)) return INIZIO_NODO;
 
     // Rotate: the second of the next two tokens must open the statement.
     leggiToken(token);
+    if (corrisponde(token, CREATE_NODE)) return INIZIO_NODO;
     leggiToken(token);
-    if (!corrisponde(token, SET_ATTR)) return;
+    if (!corrisponde(token, SET_ATTR)) return uscita();
     leggiToken(token);
-    if (!corrisponde(token, ATTR_ROTAZIONE)) return;
-    if (!leggiFinoA(TIPO_DOUBLE3)) return;
+    if (!corrisponde(token, ATTR_ROTAZIONE)) return uscita();
+    if (!leggiFinoA(TIPO_DOUBLE3)) return FINE_CHIAMATA;
 
     // Direction from the first two angles; the third is never read.
     const float a = leggiAngolo();
@@ -65,4 +96,5 @@ void gestisciTrasformazione() {
     scriviProprieta(nomeluce, DIRECTION_Y, std::sin(static_cast<double>(a)));
     const float b = leggiAngolo();
     scriviProprieta(nomeluce, DIRECTION_Z, std::sin(static_cast<double>(b)));
+    return FINE_CHIAMATA;
 }

@@ -57,6 +57,9 @@ std::string scenaDiLuci(std::mt19937& rng) {
         "-0.5 0.5 -0.5 0.5 0.5 0.5 0.5 0.5;\n",
         "createNode transform -n \"pCube1\";\n",
         "createNode camera -n \"perspShape\";\n\tsetAttr \".fl\" 34.999999999999993;\n",
+        "createNode transform -n \"spotLight4\";\n\trename -uid \"4A34309D-46E7-A6C0\";\n"
+        "\tsetAttr \".t\" -type \"double3\" 1 2 3 ;\n",
+        "\trename -uid \"50C2389E-48F2-19EC\";\n",
     };
     std::string s = "//Maya ASCII 2008 scene\nrequires maya \"2008\";\n";
     const int n = static_cast<int>(rng() % 30);
