@@ -7,10 +7,11 @@
 # scanner (about 15 minutes):
 #   tests/mutanti.sh
 # The slips: every keyword's comparison length one shorter and one longer;
-# each way the dispatcher and the shape handler hand control over, and when a
-# light is current; the window and token ends, the masked copy, both node
-# searches and what stands before the keyword; the in-place number path's
-# digit count, exponent and midpoint test; the writer's ties and digit layout.
+# each way the dispatcher and the handlers hand control over, and when a
+# light is current; rename statements; the driver's refusals; the window and
+# token ends, the masked copy, both node searches and what stands before the
+# keyword; the in-place number path's digit count, exponent and midpoint
+# test; the writer's ties and digit layout.
 set -u
 cd "$(dirname "$0")/.."
 build=${1:-build}
@@ -55,7 +56,7 @@ P=src/scanner/parole.h
 sed -i '/^static_assert(lunghezzeGiuste()/d' "$copia/$P"
 for voce in 'createNode", 10' 'transform", 9' 'spotLight", 9' 'setAttr", 7' '\\".cl\\"", 5' \
              '\\"float3\\"", 8' '\\".ca\\"", 5' '\\".pa\\"", 5' '\\"spotLight", 10' '\\".t\\"", 4' \
-             '\\"double3\\"", 9' '\\".r\\"", 4'; do
+             '\\"double3\\"", 9' '\\".r\\"", 4' 'rename", 6'; do
   testo=${voce%, *}; n=${voce##*, }
   prova $P "s/voce(\"$testo, $n)/voce(\"$testo, $((n - 1)))/" "$testo $n one shorter"
   prova $P "s/voce(\"$testo, $n)/voce(\"$testo, $((n + 1)))/" "$testo $n one longer"
@@ -74,6 +75,25 @@ prova $D "s/if (nomeluce\[0\] != '\\\\0') scriviProprieta/scriviProprieta/" "a s
 prova $T '/^        nomeluce\[0\] = /d' "a transform that is not a light keeps the current light"
 prova $T 's/tries > 2/tries > 3/' "name look-ahead of four tokens"
 prova $T 's/tries > 2/tries > 1/' "name look-ahead of two tokens"
+# A createNode the transform handler reads by itself is handed on, at every
+# place where it may be read; rename statements are read past.
+prova $T '/nomeluce\[0\] = /{n;s/return uscita();/return FINE_CHIAMATA;/}' "name look-ahead swallows a createNode"
+prova $T '0,/if (corrisponde(token, CREATE_NODE)) return INIZIO_NODO;/s//(void)0;/' "translate swallows a createNode"
+prova $T '/Rotate: /{n;n;s/if (corrisponde(token, CREATE_NODE)) return INIZIO_NODO;/(void)0;/}' "rotate's first read swallows a createNode"
+prova $T '/if (!corrisponde(token, SET_ATTR)) return uscita();/s/uscita()/FINE_CHIAMATA/' "rotate's second read swallows a createNode"
+prova $T '/if (!corrisponde(token, ATTR_ROTAZIONE)) return uscita();/s/uscita()/FINE_CHIAMATA/' "rotate's attribute read swallows a createNode"
+prova $T 's/if (corrisponde(token, RENAME)) {/if (false) {/' "no rename statement read past"
+prova $T '/if (!leggiOltreIstruzione()) return uscita();/{n;d}' "no fresh read after a rename statement"
+prova $T 's/if (!leggiOltreIstruzione()) return uscita();/if (!leggiOltreIstruzione()) return FINE_CHIAMATA;/' "a createNode in a rename statement swallowed"
+prova $T '/bool leggiOltreIstruzione() {/,/^}/{/CREATE_NODE/d}' "a rename statement read past a createNode"
+prova $T "s/token\[n - 1\] == ';'/token[0] == ';'/" "a rename statement ends at a token that begins with ';'"
+prova $D '0,/return gestisciTrasformazione();/s//{ gestisciTrasformazione(); return FINE_CHIAMATA; }/' "node start ends the call after a transform"
+prova $D '/Ritorno secondaChance() {/,/^}/s/return gestisciTrasformazione();/{ gestisciTrasformazione(); return FINE_CHIAMATA; }/' "second chance ends the call after a transform"
+prova $D '/Ritorno inizioNodo() {/{n;s/$/ numero = 0.0f;/}' "the last number reset at every node start"
+R=src/driver/driver.cpp
+prova $R 's/if (argc != 3) {/if (argc < 3) {/' "more than two arguments taken"
+prova $R 's/else if (scenaMaya(percorsoCodice))/else if (false)/' "a code path naming another scene overwritten"
+prova $R 's/char inizio\[sizeof INTESTAZIONE - 1\];/char inizio[sizeof INTESTAZIONE - 2];/' "eleven bytes of the Maya header"
 
 # The token stream and the number writer. The builds on other instruction
 # sets (without SSE2, on aarch64) run the same tests in CI.

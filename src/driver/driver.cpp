@@ -24,6 +24,7 @@ const char NON_APRO[] = "Impossibile aprire il file %s \n";
 const char NON_SCRIVO[] = "Impossibile scrivere sul file %s \n";
 const char NON_LEGGO[] = "Errore di lettura del file %s \n";
 const char STESSO_FILE[] = "Il file %s e' la scena stessa: non lo sovrascrivo \n";
+const char SCENA_MAYA[] = "Il file %s e' una scena Maya: non lo sovrascrivo \n";
 const char USO[] = "Uso: ma2d3d scena.ma file_codice";
 
 int fallisci(const char* messaggio, const char* percorso) {
@@ -31,10 +32,25 @@ int fallisci(const char* messaggio, const char* percorso) {
     return 1;
 }
 
+// True when `percorso` names a file that opens with the Maya ASCII header: a
+// scene, named as the code file by a slip or a wildcard (`ma2d3d *.ma`).
+bool scenaMaya(const char* percorso) {
+    static const char INTESTAZIONE[] = "//Maya ASCII";
+    char inizio[sizeof INTESTAZIONE - 1];
+    std::FILE* f = std::fopen(percorso, "rb");
+    if (f == nullptr) return false;
+    const bool maya = std::fread(inizio, 1, sizeof inizio, f) == sizeof inizio &&
+                      std::memcmp(inizio, INTESTAZIONE, sizeof inizio) == 0;
+    std::fclose(f);
+    return maya;
+}
+
 }  // namespace
 
 int esegui(int argc, const char* const* argv) {
-    if (argc < 3) {
+    // Exactly two paths: a third would be taken for nothing, while the second,
+    // the code file, is overwritten (`ma2d3d *.ma luci.cpp`).
+    if (argc != 3) {
         std::puts(USO);
         return 1;
     }
@@ -49,10 +65,16 @@ int esegui(int argc, const char* const* argv) {
     // The first block is read before anything is created, so a scene that
     // opens but cannot be read (a directory) leaves no code file behind.
     apriFlusso(fileMA);
-    if (!primoBlocco() || stessoFile(fileMA, percorsoCodice)) {
-        const bool illeggibile = erroreFlusso();
+    const char* rifiuto = nullptr;
+    if (!primoBlocco())
+        rifiuto = NON_APRO;
+    else if (stessoFile(fileMA, percorsoCodice))
+        rifiuto = STESSO_FILE;
+    else if (scenaMaya(percorsoCodice))
+        rifiuto = SCENA_MAYA;
+    if (rifiuto != nullptr) {
         std::fclose(fileMA);
-        return illeggibile ? fallisci(NON_APRO, percorsoScena) : fallisci(STESSO_FILE, percorsoCodice);
+        return fallisci(rifiuto, rifiuto == NON_APRO ? percorsoScena : percorsoCodice);
     }
 
     fd = creaFile(percorsoCodice);

@@ -47,6 +47,52 @@ console_e "Uso: ma2d3d scena.ma file_codice" "one argument"
 [ "$(ls | tr '\n' ' ')" = "console console.atteso console.raw errori.txt scena.ma " ] || fallito "usage left files: $(ls)"
 cd .. || exit 1
 
+# More than two arguments: the usage, and no file opened, created or changed.
+# With a wildcard (expanded by the shell here, by the program's own start-up
+# code on Windows) the second scene would otherwise be overwritten.
+mkdir scene && cd scene || exit 1
+cp "$casi/luce_completa.ma" a.ma
+cp "$casi/luce_completa.ma" b.ma
+for argomenti in "a.ma b.ma tutte.cpp" "a.ma b.ma c.ma tutte.cpp" "*.ma tutte.cpp"; do
+  if [ "$fine_riga" = crlf ]; then
+    set -f; converti "$@" $argomenti; set +f
+  else
+    converti "$@" $argomenti
+  fi
+  [ "$stato" = 1 ] || fallito "arguments $argomenti: exit $stato"
+  console_e "Uso: ma2d3d scena.ma file_codice" "arguments $argomenti"
+  [ -e tutte.cpp ] && fallito "arguments $argomenti: a code file was created"
+  cmp -s a.ma "$casi/luce_completa.ma" && cmp -s b.ma "$casi/luce_completa.ma" ||
+    fallito "arguments $argomenti: a scene was changed"
+  rm -f tutte.cpp
+done
+
+# A code path naming another scene (a file that opens with the Maya ASCII
+# header) is refused and left as it was; `ma2d3d *.ma` in a folder of two
+# scenes names the second. A file with less of the header is converted over.
+if [ "$fine_riga" = crlf ]; then
+  set -f; converti "$@" *.ma; set +f
+else
+  converti "$@" *.ma
+fi
+[ "$stato" = 1 ] || fallito "two scenes by a wildcard: exit $stato"
+console_e "Il file b.ma e' una scena Maya: non lo sovrascrivo " "two scenes by a wildcard"
+cmp -s b.ma "$casi/luce_completa.ma" || fallito "two scenes by a wildcard: the second scene was changed"
+for testa in '//Maya ASCII' '//Maya ASCII 2018 scene\n' '//Maya ASCII\0'; do
+  printf "$testa" > altra.ma; cp altra.ma altra.prima
+  converti "$@" a.ma altra.ma
+  [ "$stato" = 1 ] || fallito "code path opening with '$testa': exit $stato"
+  console_e "Il file altra.ma e' una scena Maya: non lo sovrascrivo " "code path opening with '$testa'"
+  cmp -s altra.ma altra.prima || fallito "code path opening with '$testa': the file was changed"
+done
+for testa in '//Maya ASCI' '//Maya BINARY' ' //Maya ASCII' '//maya ascii 2018'; do
+  printf "$testa" > altro.cpp
+  converti "$@" a.ma altro.cpp
+  [ "$stato" = 0 ] || fallito "code path opening with '$testa': exit $stato"
+  head -n 1 altro.cpp | tr -d '\r' | grep -qx "$BANNER" || fallito "code path opening with '$testa': not converted over"
+done
+cd .. || exit 1
+
 # A missing scene: the path as typed, nothing created.
 converti "$@" nope.ma luci.cpp
 [ "$stato" = 1 ] || fallito "missing scene: exit $stato"
