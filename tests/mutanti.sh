@@ -6,6 +6,8 @@
 # with the reason it cannot change any output. Run by hand after changing the
 # scanner (about 15 minutes):
 #   tests/mutanti.sh
+# or only the slips whose description matches an extended regular expression:
+#   tests/mutanti.sh build 'rename|second chance'
 # The slips: every keyword's comparison length one shorter and one longer;
 # each way the dispatcher and the handlers hand control over, and when a
 # light is current; rename statements; the driver's refusals; the window and
@@ -15,9 +17,10 @@
 set -u
 cd "$(dirname "$0")/.."
 build=${1:-build}
+filtro=${2:-}
 copia=$(mktemp -d)
 trap 'rm -rf "$copia"' EXIT
-cp -r src CMakeLists.txt README.md LICENSE bench tests examples fuzz man cmake "$copia"/ 2>/dev/null
+cp -r src include CMakeLists.txt README.md LICENSE bench tests examples fuzz man cmake "$copia"/ 2>/dev/null
 cmake -S "$copia" -B "$copia/build" -DMA2D3D_TESTS=ON > /dev/null || exit 1
 cmake --build "$copia/build" -j2 > /dev/null 2>&1 || exit 1
 mancati=0; prese=0; equivalenti=0
@@ -31,6 +34,7 @@ asan() {
 }
 prova() {  # FILE SED-EXPRESSION DESCRIPTION [tutti: unit tests and number check too; asan: those under ASan]
   local file=$copia/$1 bersagli=ma2d3d prove='^e2e\.' costruzione=$copia/build
+  [ -z "$filtro" ] || grep -qE "$filtro" <<< "$3" || return 0
   if [ "${4:-}" = tutti ] || [ "${4:-}" = asan ]; then
     bersagli="ma2d3d ma2d3d_test verifica_numeri"; prove='^(e2e\.|unit$|numeri_come_printf$)'
   fi
@@ -50,6 +54,7 @@ prova() {  # FILE SED-EXPRESSION DESCRIPTION [tutti: unit tests and number check
 }
 # A slip that cannot change any output, with the reason; it is not run.
 equivalente() {  # DESCRIPTION REASON
+  [ -z "$filtro" ] || grep -qE "$filtro" <<< "$1" || return 0
   echo "equivalent: $1 ($2)"; equivalenti=$((equivalenti + 1))
 }
 P=src/scanner/parole.h
@@ -61,17 +66,18 @@ for voce in 'createNode", 10' 'transform", 9' 'spotLight", 9' 'setAttr", 7' '\\"
   prova $P "s/voce(\"$testo, $n)/voce(\"$testo, $((n - 1)))/" "$testo $n one shorter"
   prova $P "s/voce(\"$testo, $n)/voce(\"$testo, $((n + 1)))/" "$testo $n one longer"
 done
-D=src/scanner/dispatcher.cpp; F=src/scanner/forma.cpp; T=src/scanner/trasformazione.cpp
-prova $D 's/    if (corrisponde(token, TRANSFORM)) gestisciTrasformazione();/    (void)0;/' "second chance never hands a transform on"
-prova $D 's/if (ritorno == SECONDA_CHANCE) break;/if (ritorno == SECONDA_CHANCE) return;/' "second chance return ends the call"
-prova $D 's/if (ritorno == SECONDA_CHANCE) break;//' "second chance return taken as node start"
+D=src/scanner/dispatcher.cpp; F=src/scanner/forma.cpp; T=src/scanner/trasformazione.cpp; S=src/scanner/passi.cpp
+prova $D '/Ritorno secondaChance() {/,/^}/s/if (corrisponde(token, TRANSFORM)) return gestisciTrasformazione();/(void)0;/' "second chance never hands a transform on"
+prova $D 's/ritorno == INIZIO_NODO ? inizioNodo() : secondaChance()/ritorno == INIZIO_NODO ? inizioNodo() : FINE_CHIAMATA/' "second chance return ends the call"
+prova $F 's/return SECONDA_CHANCE;/return INIZIO_NODO;/' "second chance return taken as node start"
+prova $D '/Ritorno inizioNodo() {/,/^}/s/return SECONDA_CHANCE;/return FINE_CHIAMATA;/' "a node type that is neither light's gets no second chance"
 prova $F 's/return INIZIO_NODO;/return SECONDA_CHANCE;/' "node start return taken as second chance"
 prova $F 's/return INIZIO_NODO;/return FINE_CHIAMATA;/' "node start return taken as the end"
 prova $F '/scriviNumeroLetto(RANGE);/{n;d}' "no read after the cone angle"
 prova $F '/scriviNumeroLetto(FALLOFF);/{n;d}' "no read after the penumbra angle"
 prova $F '/scriviNumeroLetto(DIFFUSE_B);/{n;d}' "no read after the colour"
 prova $T '/scriviNumeroLetto(POSITION_Z);/{n;d}' "no read after the translate values"
-prova $D "s/if (nomeluce\[0\] != '\\\\0') scriviProprieta/scriviProprieta/" "a shape writes with no current light"
+prova $S "s/if (nomeluce\[0\] != '\\\\0') scriviProprieta/scriviProprieta/" "a shape writes with no current light"
 prova $T '/^        nomeluce\[0\] = /d' "a transform that is not a light keeps the current light"
 prova $T 's/tries > 2/tries > 3/' "name look-ahead of four tokens"
 prova $T 's/tries > 2/tries > 1/' "name look-ahead of two tokens"

@@ -22,3 +22,6 @@ createNode spotLight -n "spotLightShape2" -p "spotLight2";
 createNode spotLigh -n "spotLightShape3";
 	setAttr ".ca" 9;
 createNode transform -n "fine";
+createNode transform -n "spotLight3";
+	renam -uid "1A2B";
+	setAttr ".t" -type "double3" 5 5 5 ;

@@ -6,3 +6,5 @@ createNode spotLight -n "spotLightShape1" -p "spotLight1";
 createNode spotLightX -n "spotLightShape2";
 	setAttr ".ca" 41;
 createNodeFoo transform -n "spotLight3";
+createNode mesh transform -n "spotLight4";
+	setAttr ".t" -type "double3" 2 2 2 ;
