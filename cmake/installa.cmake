@@ -1,7 +1,8 @@
 # What `cmake --install` and the packages install: the program; its man page
 # (gzipped, as Debian wants it), copyright file and changelog, or on Windows
-# the README and the licence; and a relocatable CMake package with the
-# imported program ma2d3d::ma2d3d and the function ma2d3d_genera_luci.
+# the README and the licence; the header ma2d3d/luce.h; and a relocatable
+# CMake package with the imported program ma2d3d::ma2d3d, the header's target
+# ma2d3d::luce and the function ma2d3d_genera_luci.
 include(GNUInstallDirs)
 include(CMakePackageConfigHelpers)
 
@@ -12,7 +13,8 @@ if(NOT voce MATCHES "^ma2d3d \\(${PROJECT_VERSION}\\) ")
 endif()
 
 set(MA2D3D_CARTELLA_CMAKE ${CMAKE_INSTALL_LIBDIR}/cmake/ma2d3d)
-install(TARGETS ma2d3d EXPORT ma2d3dTargets RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(TARGETS ma2d3d ma2d3d_luce EXPORT ma2d3dTargets RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(FILES include/ma2d3d/luce.h DESTINATION include/ma2d3d)
 
 if(WIN32)
   install(FILES README.md LICENSE DESTINATION .)
