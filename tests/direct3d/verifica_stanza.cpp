@@ -1,0 +1,193 @@
+// Checks the picture that the example project draws with Direct3D 9 against
+// Direct3D 9's fixed-function lighting, worked out here from what the two
+// lights must hold: the values of stanza.ma, in the members the code file
+// puts them in, completed as the README says. Points of the floor under each
+// light, in its full beam and in its penumbra, are corners of the floor's
+// grid, where Direct3D works the lighting out and where the camera puts a
+// pixel's centre: there the picture must show the formula's colour within
+// 2/255. A floor point outside every cone must show the background's black.
+// Given the README's picture as well, the two pictures must agree, so that a
+// change to the scene or to the lights that was not drawn again fails here.
+// usage: verifica_stanza PICTURE [README_PICTURE]
+#include <windows.h>
+#include <d3d9.h>
+#include <wincodec.h>
+
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+
+#include "disegno.h"
+
+namespace {
+
+const double PI = 3.14159265358979323846;
+const int TOLLERANZA = 2;
+
+double gradi(double g) { return g * PI / 180.0; }
+
+// A light as the program must hand it to SetLight.
+D3DLIGHT9 luce(float x, float y, float z, float r, float g, float b, double cono, double penombra) {
+    D3DLIGHT9 l = {};
+    l.Type = D3DLIGHT_SPOT;
+    l.Position = {x, y, z};
+    l.Direction = {0.0f, -1.0f, 0.0f};  // the scene gives none: straight down
+    l.Diffuse = {r, g, b, 0.0f};
+    l.Range = 30.0f;
+    l.Falloff = 1.0f;
+    l.Attenuation0 = 1.0f;
+    l.Theta = static_cast<float>(gradi(std::fmin(cono, cono + 2 * penombra)));
+    l.Phi = static_cast<float>(gradi(std::fmax(cono, cono + 2 * penombra)));
+    return l;
+}
+
+// stanza.ma: spotLightTavolo and spotLightFinestra.
+const D3DLIGHT9 LUCI[] = {
+    luce(0.0f, 3.0f, 0.0f, 1.0f, 0.85000002f, 0.60000002f, 50, 5),
+    luce(-4.0f, 2.5f, 1.5f, 0.5f, 0.60000002f, 1.0f, 70, 10),
+};
+
+// Direct3D 9's per-vertex lighting of a white surface facing up, with no
+// ambient light: each light's Diffuse times N.L, its attenuation and its spot
+// factor, summed and clamped.
+void colore(double x, double z, double rgb[3]) {
+    rgb[0] = rgb[1] = rgb[2] = 0.0;
+    for (const D3DLIGHT9& l : LUCI) {
+        const double lx = l.Position.x - x, ly = l.Position.y, lz = l.Position.z - z;
+        const double d = std::sqrt(lx * lx + ly * ly + lz * lz);
+        if (d > l.Range) continue;
+        const double nl = std::fmax(ly / d, 0.0);  // the normal is (0, 1, 0)
+        const double attenuazione = 1.0 / (l.Attenuation0 + l.Attenuation1 * d + l.Attenuation2 * d * d);
+        const double dx = l.Direction.x, dy = l.Direction.y, dz = l.Direction.z;
+        const double rho = -(lx * dx + ly * dy + lz * dz) / (d * std::sqrt(dx * dx + dy * dy + dz * dz));
+        const double dentro = std::cos(l.Theta / 2.0), fuori = std::cos(l.Phi / 2.0);
+        double spot = 0.0;
+        if (rho > dentro)
+            spot = 1.0;
+        else if (rho > fuori)
+            spot = std::pow((rho - fuori) / (dentro - fuori), l.Falloff);
+        const double f = nl * attenuazione * spot;
+        rgb[0] += l.Diffuse.r * f;
+        rgb[1] += l.Diffuse.g * f;
+        rgb[2] += l.Diffuse.b * f;
+    }
+    for (int i = 0; i < 3; ++i) rgb[i] = std::fmin(std::fmax(rgb[i], 0.0), 1.0);
+}
+
+// A picture as blue, green, red, unused bytes per pixel.
+struct Immagine {
+    UINT larghezza = 0, altezza = 0;
+    BYTE* pixel = nullptr;
+    const BYTE* a(int colonna, int riga) const { return pixel + 4 * (static_cast<UINT>(riga) * larghezza + colonna); }
+    // The pixel whose centre the floor point (x, 0, z) falls on.
+    const BYTE* pavimento(double x, double z) const {
+        return a(static_cast<int>(std::lround(LARGHEZZA / 2 + x * PIXEL_PER_UNITA)),
+                 static_cast<int>(std::lround(ALTEZZA / 2 - z * PIXEL_PER_UNITA)));
+    }
+};
+
+bool leggi(IWICImagingFactory* wic, const char* percorso, Immagine* immagine) {
+    wchar_t nome[MAX_PATH];
+    IWICBitmapDecoder* decodifica = nullptr;
+    IWICBitmapFrameDecode* quadro = nullptr;
+    IWICBitmapSource* bgr = nullptr;
+    if (MultiByteToWideChar(CP_ACP, 0, percorso, -1, nome, MAX_PATH) == 0 ||
+        FAILED(wic->CreateDecoderFromFilename(nome, nullptr, GENERIC_READ, WICDecodeMetadataCacheOnDemand,
+                                              &decodifica)) ||
+        FAILED(decodifica->GetFrame(0, &quadro)) ||
+        FAILED(WICConvertBitmapSource(GUID_WICPixelFormat32bppBGR, quadro, &bgr)) ||
+        FAILED(bgr->GetSize(&immagine->larghezza, &immagine->altezza))) {
+        std::printf("%s: not a picture that can be read\n", percorso);
+        return false;
+    }
+    const UINT passo = 4 * immagine->larghezza;
+    immagine->pixel = static_cast<BYTE*>(std::malloc(passo * immagine->altezza));
+    return immagine->pixel != nullptr &&
+           SUCCEEDED(bgr->CopyPixels(nullptr, passo, passo * immagine->altezza, immagine->pixel));
+}
+
+// The floor point (x, 0, z) in the picture, against the formula.
+bool controlla(const Immagine& immagine, const char* dove, double x, double z) {
+    double rgb[3];
+    colore(x, z, rgb);
+    const BYTE* p = immagine.pavimento(x, z);
+    const int visto[3] = {p[2], p[1], p[0]};
+    bool uguale = true;
+    int atteso[3];
+    for (int i = 0; i < 3; ++i) {
+        atteso[i] = static_cast<int>(std::lround(rgb[i] * 255.0));
+        uguale = uguale && std::abs(visto[i] - atteso[i]) <= TOLLERANZA;
+    }
+    std::printf("%s (%g, 0, %g): expected %d %d %d, drawn %d %d %d%s\n", dove, x, z, atteso[0], atteso[1],
+                atteso[2], visto[0], visto[1], visto[2], uguale ? "" : "  <- DIFFERS");
+    return uguale;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 2) {
+        std::printf("usage: verifica_stanza PICTURE [README_PICTURE]\n");
+        return 1;
+    }
+    IWICImagingFactory* wic = nullptr;
+    if (FAILED(CoInitialize(nullptr)) ||
+        FAILED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER, IID_IWICImagingFactory,
+                                reinterpret_cast<void**>(&wic)))) {
+        std::printf("the Windows Imaging Component is not available\n");
+        return 1;
+    }
+    Immagine disegnata;
+    if (!leggi(wic, argv[1], &disegnata)) return 1;
+    if (disegnata.larghezza != LARGHEZZA || disegnata.altezza != ALTEZZA) {
+        std::printf("%s is %ux%u, not %dx%d\n", argv[1], disegnata.larghezza, disegnata.altezza, LARGHEZZA, ALTEZZA);
+        return 1;
+    }
+
+    // Every point is a corner of the floor's grid that no box hides.
+    bool buona = true;
+    buona &= controlla(disegnata, "under the first light", 0.0, 0.0);
+    buona &= controlla(disegnata, "in its beam", -1.0, 0.5);
+    buona &= controlla(disegnata, "in its penumbra", 0.0, -1.5);
+    buona &= controlla(disegnata, "under the second light", -4.0, 1.5);
+    buona &= controlla(disegnata, "in its beam", -5.5, 1.5);
+    buona &= controlla(disegnata, "in its penumbra", -4.0, -0.5);
+    buona &= controlla(disegnata, "outside every cone", 5.0, -4.0);
+    const BYTE* fuori = disegnata.pavimento(5.0, -4.0);
+    if (fuori[0] != 0 || fuori[1] != 0 || fuori[2] != 0) {
+        std::printf("outside every cone the floor is not the background's black\n");
+        buona = false;
+    }
+
+    if (argc > 2) {
+        // The README's picture, drawn from the scene and lights as they are
+        // now: at most one pixel in a thousand may differ by more than the
+        // tolerance.
+        Immagine readme;
+        if (!leggi(wic, argv[2], &readme)) return 1;
+        if (readme.larghezza != disegnata.larghezza || readme.altezza != disegnata.altezza) {
+            std::printf("%s is %ux%u, the picture drawn %ux%u\n", argv[2], readme.larghezza, readme.altezza,
+                        disegnata.larghezza, disegnata.altezza);
+            return 1;
+        }
+        long diversi = 0;
+        for (UINT riga = 0; riga < readme.altezza; ++riga) {
+            for (UINT colonna = 0; colonna < readme.larghezza; ++colonna) {
+                const BYTE *a = readme.a(colonna, riga), *b = disegnata.a(colonna, riga);
+                for (int i = 0; i < 3; ++i) {
+                    if (std::abs(a[i] - b[i]) > TOLLERANZA) {
+                        ++diversi;
+                        break;
+                    }
+                }
+            }
+        }
+        const long ammessi = static_cast<long>(readme.larghezza * readme.altezza / 1000);
+        std::printf("%ld pixels of %s differ from the picture drawn (at most %ld may)\n", diversi, argv[2], ammessi);
+        if (diversi > ammessi) {
+            std::printf("draw it again: the example writes it (see the README)\n");
+            buona = false;
+        }
+    }
+    return buona ? 0 : 1;
+}
