@@ -10,9 +10,12 @@ set(CPACK_PACKAGE_CONTACT "${MA2D3D_MANUTENTORE}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${PROJECT_DESCRIPTION}")
 # Debian wants the long description in lines of at most 80 columns.
 set(CPACK_PACKAGE_DESCRIPTION "ma2d3d reads a Maya ASCII scene (.ma) and writes a C++ fragment that
-declares and fills one D3DLIGHT9 per spot light, ready to paste into
-Direct3D 9 light set-up code. A CMake package lets a project regenerate
-that code whenever the scene changes.")
+declares one D3DLIGHT9 per spot light with what the scene gives: position,
+colour, and the cone and penumbra angles (in Range and Falloff, in degrees).
+The program adds a direction and Direct3D's cone, range and default colour:
+the header ma2d3d/luce.h does it in one call, as the example project shows.
+A CMake package lets a project regenerate the code whenever the scene
+changes.")
 set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
 set(CPACK_RESOURCE_FILE_README ${PROJECT_SOURCE_DIR}/README.md)
 set(CPACK_PACKAGE_CHECKSUM SHA256)
