@@ -6,6 +6,10 @@
 # text streams write them.
 # usage: caso.sh lf|crlf SCENE EXPECTED_CODE EXPECTED_CONSOLE COMMAND...
 set -u
+# A converter that loops (a slip in tests/mutanti.sh, say) fails here within a
+# minute of processor time and 512 MB of output, instead of filling the disk.
+ulimit -t 60 2>/dev/null
+ulimit -f 1048576 2>/dev/null
 fine_riga=$1; scena=$2; atteso=$3; console=$4; shift 4
 lavoro=$(mktemp -d)
 trap 'rm -rf "$lavoro"' EXIT

@@ -4,6 +4,10 @@
 # a code path that is the scene itself, and inputs no scene should hold.
 # usage: file.sh lf|crlf COMMAND...
 set -u
+# A converter that loops (a slip in tests/mutanti.sh, say) fails here within a
+# minute of processor time and 512 MB of output, instead of filling the disk.
+ulimit -t 60 2>/dev/null
+ulimit -f 1048576 2>/dev/null
 fine_riga=$1; shift
 casi=$(cd "$(dirname "$0")/casi" && pwd)
 lavoro=$(mktemp -d)

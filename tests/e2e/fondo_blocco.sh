@@ -7,6 +7,10 @@
 # node tokens before it.
 # usage: fondo_blocco.sh lf|crlf COMMAND...
 set -u
+# A converter that loops (a slip in tests/mutanti.sh, say) fails here within a
+# minute of processor time and 512 MB of output, instead of filling the disk.
+ulimit -t 60 2>/dev/null
+ulimit -f 1048576 2>/dev/null
 fine_riga=$1; shift
 lavoro=$(mktemp -d)
 trap 'rm -rf "$lavoro"' EXIT

@@ -4,6 +4,10 @@
 # standard error (not checked under Wine, which has its own things to say).
 # usage: tagli.sh lf|crlf SCENE COMMAND...
 set -u
+# A converter that loops (a slip in tests/mutanti.sh, say) fails here within a
+# minute of processor time and 512 MB of output, instead of filling the disk.
+ulimit -t 60 2>/dev/null
+ulimit -f 1048576 2>/dev/null
 fine_riga=$1; scena=$(cd "$(dirname "$2")" && pwd)/$(basename "$2"); shift 2
 [ -r "$scena" ] || { echo "cannot read $scena"; exit 1; }
 lavoro=$(mktemp -d)
