@@ -22,3 +22,4 @@ createNode transform -n "spotLight6" -p "group1";
 	setAttr ".t" -type "double3" 3 3 3 ;
 	setAttr ".r" -type "double3" 1 1 1 ;
 createNode transform -n "keyLight";
+createNode transform setAttr "spotLight8";

@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <cstring>
 
+#include "vettori.h"
+
 enum Parola {
     CREATE_NODE,      // first word of a node statement
     TRANSFORM,        // node type of a transform node
@@ -78,6 +80,31 @@ inline bool corrisponde(const char* token, Parola parola) {
     std::memcpy(k, v.testo, sizeof k);
     std::memcpy(m, v.maschera, sizeof m);
     return (((t[0] ^ k[0]) & m[0]) | ((t[1] ^ k[1]) & m[1])) == 0;
+}
+
+// A set of keywords: bit p for the keyword p.
+using Parole = std::uint32_t;
+constexpr Parole insieme(Parola parola) { return Parole{1} << parola; }
+
+// For each byte, the keywords that begin with it: a token whose first byte
+// begins none of a set's keywords matches none of them.
+struct Iniziali {
+    Parole di[256];
+};
+constexpr Iniziali iniziali() {
+    Iniziali t{};
+    for (unsigned p = 0; p < NUMERO_PAROLE; ++p)
+        t.di[static_cast<unsigned char>(PAROLE[p].testo[0])] |= insieme(static_cast<Parola>(p));
+    return t;
+}
+inline constexpr Iniziali INIZIALI = iniziali();
+
+// True when `token` (as corrisponde takes it) matches a keyword of `parole`;
+// only the keywords that begin with its first byte are compared.
+inline bool corrispondeA(const char* token, Parole parole) {
+    for (Parole m = parole & INIZIALI.di[static_cast<unsigned char>(token[0])]; m != 0; m &= m - 1)
+        if (corrisponde(token, static_cast<Parola>(primoBit(m)))) return true;
+    return false;
 }
 
 #endif

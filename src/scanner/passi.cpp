@@ -21,7 +21,7 @@ void azzeraLuci() {
 bool leggiFinoA(Parola a, Parola b) {
     for (;;) {
         if (leggiToken(token) == FINE_FLUSSO) return false;
-        if (corrisponde(token, a) || (b != NUMERO_PAROLE && corrisponde(token, b))) return true;
+        if (corrispondeA(token, insieme(a) | (b != NUMERO_PAROLE ? insieme(b) : 0))) return true;
         // A last token glued to the end of the file is still tested above.
         if (fineFlusso()) return false;
     }

@@ -39,12 +39,14 @@ float leggiAngolo() {
 }  // namespace
 
 Ritorno gestisciTrasformazione() {
-    // Name look-ahead: at most three tokens, the name tested first.
+    // Name look-ahead: at most three tokens, up to the light's name, a
+    // createNode or a setAttr (one test for the three, on the token's first
+    // byte before any comparison).
+    constexpr Parole FINE_NOME = insieme(NOME_LUCE) | insieme(CREATE_NODE) | insieme(SET_ATTR);
     do {
         leggiToken(token);
         ++tries;
-    } while (!(corrisponde(token, NOME_LUCE) || tries > 2 || corrisponde(token, CREATE_NODE) ||
-               corrisponde(token, SET_ATTR)));
+    } while (!(tries > 2 || corrispondeA(token, FINE_NOME)));
     tries = 0;
     if (!corrisponde(token, NOME_LUCE)) {
         // A transform that is not a light ends the current light, so that a
