@@ -20,6 +20,7 @@
 #define scriviNumeroLetto semplice_scriviNumeroLetto
 #define parseString semplice_parseString
 #define nomeluce semplice_nomeluce
+#define lunghezzaNome semplice_lunghezzaNome
 #define num_luce semplice_num_luce
 #define tries semplice_tries
 #define azzeraLuci semplice_azzeraLuci

@@ -82,11 +82,13 @@ prova $T '/^        nomeluce\[0\] = /d' "a transform that is not a light keeps t
 prova $P 's/t.di\[static_cast<unsigned char>(PAROLE\[p\].testo\[0\])\]/t.di[static_cast<unsigned char>(PAROLE[p].testo[1])]/' "keywords filtered on their second byte"
 equivalente "keywords compared without the first-byte filter" "the filter only leaves out keywords that differ at the first byte"
 prova $T 's/constexpr Parole FINE_NOME = insieme(NOME_LUCE) | insieme(CREATE_NODE) | insieme(SET_ATTR);/constexpr Parole FINE_NOME = insieme(NOME_LUCE) | insieme(CREATE_NODE);/' "name look-ahead does not stop at setAttr"
+prova $T 's/nomeluce\[sizeof TESTA - 1 + i\] = cifre\[n - 1 - i\];/nomeluce[sizeof TESTA - 1 + i] = cifre[i];/' "light numbers written backwards"
+prova $T 's/    lunghezzaNome = sizeof TESTA - 1 + n;/    lunghezzaNome = sizeof TESTA + n;/' "light names one character too long"
 prova $T 's/tries > 2/tries > 3/' "name look-ahead of four tokens"
 prova $T 's/tries > 2/tries > 1/' "name look-ahead of two tokens"
 # A createNode the transform handler reads by itself is handed on, at every
 # place where it may be read; rename statements are read past.
-prova $T '/nomeluce\[0\] = /{n;s/return uscita();/return FINE_CHIAMATA;/}' "name look-ahead swallows a createNode"
+prova $T '/        lunghezzaNome = 0;/{n;s/return uscita();/return FINE_CHIAMATA;/}' "name look-ahead swallows a createNode"
 prova $T '0,/if (corrisponde(token, CREATE_NODE)) return INIZIO_NODO;/s//(void)0;/' "translate swallows a createNode"
 prova $T '/Rotate: /{n;n;s/if (corrisponde(token, CREATE_NODE)) return INIZIO_NODO;/(void)0;/}' "rotate's first read swallows a createNode"
 prova $T '/if (!corrisponde(token, SET_ATTR)) return uscita();/s/uscita()/FINE_CHIAMATA/' "rotate's second read swallows a createNode"

@@ -60,8 +60,7 @@ char* spazioPer() {
     return uscita + piena;
 }
 
-char* copia(char* p, const char* testo) {
-    const std::size_t n = std::strlen(testo);
+char* copia(char* p, const char* testo, std::size_t n) {
     std::memcpy(p, testo, n);
     return p + n;
 }
@@ -73,18 +72,18 @@ char* copiaFisso(char* p, const char (&testo)[N]) {
 }
 }  // namespace
 
-void scriviDichiarazione(const char* nome) {
+void scriviDichiarazione(const char* nome, std::size_t n) {
     char* p = spazioPer();
-    p = copia(copiaFisso(p, "D3DLIGHT9 "), nome);
-    p = copia(copiaFisso(p, ";\nZeroMemory( &"), nome);
-    p = copiaFisso(copia(copiaFisso(p, ", sizeof( D3DLIGHT9 ) );\n"), nome), ".Type = D3DLIGHT_SPOT;\n\n");
-    p = copiaFisso(copia(p, nome), ".Attenuation0 = 1.0f;\n\n");
+    p = copia(copiaFisso(p, "D3DLIGHT9 "), nome, n);
+    p = copia(copiaFisso(p, ";\nZeroMemory( &"), nome, n);
+    p = copiaFisso(copia(copiaFisso(p, ", sizeof( D3DLIGHT9 ) );\n"), nome, n), ".Type = D3DLIGHT_SPOT;\n\n");
+    p = copiaFisso(copia(p, nome, n), ".Attenuation0 = 1.0f;\n\n");
     piena = static_cast<std::size_t>(p - uscita);
 }
 
-void scriviProprieta(const char* nome, Proprieta proprieta, double valore) {
+void scriviProprieta(const char* nome, std::size_t n, Proprieta proprieta, double valore) {
     const Riga& r = righe[proprieta];
-    char* p = copia(spazioPer(), nome);
+    char* p = copia(spazioPer(), nome, n);
     std::memcpy(p, r.etichetta, sizeof r.etichetta);
     p += r.lunghezza;
     p = copiaFisso(scriviNumero(p, valore), "f;\n");

@@ -11,12 +11,16 @@ enum Proprieta {
     NUMERO_PROPRIETA
 };
 
-// The declaration of light `nome`: D3DLIGHT9, ZeroMemory, type, attenuation.
-void scriviDichiarazione(const char* nome);
+#include <cstddef>
 
-// One assignment `nome` + label + value as a float literal ("%f" then "f;"),
-// followed by an empty line when it closes its group.
-void scriviProprieta(const char* nome, Proprieta proprieta, double valore);
+// The declaration of light `nome`, of `lunghezza` characters: D3DLIGHT9,
+// ZeroMemory, type, attenuation.
+void scriviDichiarazione(const char* nome, std::size_t lunghezza);
+
+// One assignment `nome` (of `lunghezza` characters) + label + value as a
+// float literal ("%f" then "f;"), followed by an empty line when it closes
+// its group.
+void scriviProprieta(const char* nome, std::size_t lunghezza, Proprieta proprieta, double valore);
 
 // Hands the code held so far to the code file. False when that or any
 // earlier hand-over since the last call failed to write.

@@ -9,11 +9,13 @@ char token[LUNGHEZZA_TOKEN];
 float numero;
 
 char nomeluce[32];  // "spotLight" and the 20 digits of any 64-bit number fit
+std::size_t lunghezzaNome = 0;
 std::uint64_t num_luce = 1;
 int tries = 0;
 
 void azzeraLuci() {
     nomeluce[0] = '\0';
+    lunghezzaNome = 0;
     num_luce = 1;
     tries = 0;
 }
@@ -29,5 +31,5 @@ bool leggiFinoA(Parola a, Parola b) {
 
 void scriviNumeroLetto(Proprieta proprieta) {
     leggiNumero(&numero);
-    if (nomeluce[0] != '\0') scriviProprieta(nomeluce, proprieta, numero);
+    if (nomeluce[0] != '\0') scriviProprieta(nomeluce, lunghezzaNome, proprieta, numero);
 }

@@ -3,7 +3,6 @@
 // and rotate statements that follow into Position and Direction lines. A
 // createNode that it reads by itself begins the next statement: it hands that
 // on to the dispatcher rather than consume it.
-#include <cinttypes>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
@@ -30,6 +29,22 @@ bool leggiOltreIstruzione() {
     }
 }
 
+// Names the light `numero`: "spotLight" and the number in decimal, as "%d"
+// writes it (no leading zeros or spaces), in nomeluce and lunghezzaNome.
+void nomina(std::uint64_t numero) {
+    static const char TESTA[] = "spotLight";
+    char cifre[20];
+    std::size_t n = 0;
+    do {
+        cifre[n++] = static_cast<char>('0' + numero % 10);
+        numero /= 10;
+    } while (numero != 0);
+    std::memcpy(nomeluce, TESTA, sizeof TESTA - 1);
+    for (std::size_t i = 0; i < n; ++i) nomeluce[sizeof TESTA - 1 + i] = cifre[n - 1 - i];
+    lunghezzaNome = sizeof TESTA - 1 + n;
+    nomeluce[lunghezzaNome] = '\0';
+}
+
 // Reads the next token as an angle: its integer part, as a float, in radians.
 float leggiAngolo() {
     leggiToken(token);
@@ -52,14 +67,15 @@ Ritorno gestisciTrasformazione() {
         // A transform that is not a light ends the current light, so that a
         // shape node after it cannot put its values on the light before.
         nomeluce[0] = '\0';
+        lunghezzaNome = 0;
         return uscita();
     }
 
     std::puts("Trovato un nuovo nodo:");
     std::puts(token);
-    std::snprintf(nomeluce, sizeof nomeluce, "spotLight%" PRIu64, num_luce);
+    nomina(num_luce);
     ++num_luce;
-    scriviDichiarazione(nomeluce);
+    scriviDichiarazione(nomeluce, lunghezzaNome);
 
     // Translate: setAttr ".t" -type "double3" x y z ; which newer scenes put
     // after a rename statement, read past here so that the light reads as it
@@ -94,9 +110,9 @@ Ritorno gestisciTrasformazione() {
 
     // Direction from the first two angles; the third is never read.
     const float a = leggiAngolo();
-    scriviProprieta(nomeluce, DIRECTION_X, std::cos(static_cast<double>(a)));
-    scriviProprieta(nomeluce, DIRECTION_Y, std::sin(static_cast<double>(a)));
+    scriviProprieta(nomeluce, lunghezzaNome, DIRECTION_X, std::cos(static_cast<double>(a)));
+    scriviProprieta(nomeluce, lunghezzaNome, DIRECTION_Y, std::sin(static_cast<double>(a)));
     const float b = leggiAngolo();
-    scriviProprieta(nomeluce, DIRECTION_Z, std::sin(static_cast<double>(b)));
+    scriviProprieta(nomeluce, lunghezzaNome, DIRECTION_Z, std::sin(static_cast<double>(b)));
     return FINE_CHIAMATA;
 }
