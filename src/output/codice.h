@@ -2,6 +2,8 @@
 #ifndef MA2D3D_CODICE_H
 #define MA2D3D_CODICE_H
 
+#include <cstddef>
+
 enum Proprieta {
     DIFFUSE_R, DIFFUSE_G, DIFFUSE_B,
     RANGE,
@@ -10,8 +12,6 @@ enum Proprieta {
     DIRECTION_X, DIRECTION_Y, DIRECTION_Z,
     NUMERO_PROPRIETA
 };
-
-#include <cstddef>
 
 // The declaration of light `nome`, of `lunghezza` characters: D3DLIGHT9,
 // ZeroMemory, type, attenuation.
