@@ -5,9 +5,34 @@
 
 #include "flusso.h"
 
+#if defined(__SANITIZE_ADDRESS__)
+#define MA2D3D_ASAN 1
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define MA2D3D_ASAN 1
+#endif
+#endif
+#ifdef MA2D3D_ASAN
+#include <sanitizer/asan_interface.h>
+#endif
+
 namespace {
 std::FILE* sorgente = nullptr;
 std::size_t blocco = BLOCCO_MASSIMO;
+
+// Under AddressSanitizer the bytes of buf past those held are marked
+// unreadable, so that a read past the block's end is reported even where buf
+// goes on; the marks are lifted while a refill moves and fetches bytes.
+void segnaFine() {
+#ifdef MA2D3D_ASAN
+    ASAN_POISON_MEMORY_REGION(buf + fine, sizeof buf - fine);
+#endif
+}
+void togliSegni() {
+#ifdef MA2D3D_ASAN
+    ASAN_UNPOISON_MEMORY_REGION(buf, sizeof buf);
+#endif
+}
 }  // namespace
 
 unsigned char buf[BLOCCO_MASSIMO];
@@ -16,12 +41,10 @@ std::size_t fine = 0;
 bool esaurito = false;
 bool fineInput = false;
 bool erroreInput = false;
-std::size_t finestra = CHIUSA;
-std::size_t regione = CHIUSA;
 
 bool riempi() {
     if (esaurito) return false;
-    finestra = regione = CHIUSA;  // the bytes move
+    togliSegni();
     if (pos > 0) {
         std::memmove(buf, buf + pos, fine - pos);
         fine -= pos;
@@ -29,6 +52,7 @@ bool riempi() {
     }
     const std::size_t letti = std::fread(buf + fine, 1, blocco - fine, sorgente);
     fine += letti;
+    segnaFine();
     if (letti == 0) {
         esaurito = true;
         erroreInput = std::ferror(sorgente) != 0;
@@ -49,7 +73,8 @@ int guarda(std::size_t k) {
 void apriFlusso(std::FILE* f) {
     sorgente = f;
     pos = fine = 0;
-    finestra = regione = CHIUSA;
+    togliSegni();
+    segnaFine();
     esaurito = fineInput = erroreInput = false;
 }
 

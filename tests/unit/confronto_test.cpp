@@ -55,10 +55,12 @@ std::string scenaCasuale(std::mt19937& rng) {
 
 TEST(Confronto, BlockReaderMatchesTheSimpleReader) {
     std::mt19937 rng(20261207);
-    const std::size_t blocchi[] = {16, 17, 19, 31, 4096};
+    // Blocks shorter than the in-place paths need, and blocks just long enough
+    // for them, so that their bounds fall everywhere.
+    const std::size_t blocchi[] = {16, 17, 19, 31, 48, 64, 81, 100, 4096};
     for (int prova = 0; prova < 3000; ++prova) {
         const std::string scena = scenaCasuale(rng);
-        const std::size_t blocco = blocchi[prova % 5];
+        const std::size_t blocco = blocchi[prova % (sizeof blocchi / sizeof *blocchi)];
         const unsigned semeOperazioni = static_cast<unsigned>(rng());
 
         impostaBlocco(blocco);

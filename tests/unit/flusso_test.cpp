@@ -118,6 +118,43 @@ TEST(Token, ShortTokensToTheEndOfAFullBlock) {
     }
 }
 
+// Tokens of 16 to 31 bytes and number texts of 60 to 66, which the reads
+// take in place only when the block holds all they may look at, from every
+// offset against block ends: each is read whole, and no read looks past the
+// bytes held (which the AddressSanitizer build reports, as the block reader
+// marks those bytes unreadable there).
+TEST(Token, LongTokensAndNumbersAcrossBlockEnds) {
+    std::vector<std::string> token;
+    for (std::size_t n = 16; n < 32; ++n) token.push_back(std::string(n, static_cast<char>('a' + n % 26)));
+    std::vector<std::string> numeri;
+    for (std::size_t n = 56; n < 63; ++n) {
+        numeri.push_back(std::string(n, '0') + "1e+5");
+        numeri.push_back("-" + std::string(n, '0') + ".5e-7");
+    }
+    for (const std::size_t blocco : {64, 100, 4096}) {
+        for (std::size_t spazi = 0; spazi < 40; ++spazi) {
+            std::string testo(spazi, ' ');
+            for (int giro = 0; giro < 4; ++giro)
+                for (const std::string& t : token) testo += t + std::string(1 + (giro + t.size()) % 13, ' ');
+            for (const std::string& t : numeri) testo += t + " ";
+            impostaBlocco(blocco);
+            std::FILE* f = fileCon(testo);
+            apriFlusso(f);
+            for (int giro = 0; giro < 4; ++giro)
+                for (const std::string& t : token) {
+                    ASSERT_EQ(leggiToken(dest), 1);
+                    ASSERT_EQ(dest, t) << "block " << blocco << ", " << spazi << " spaces";
+                }
+            for (const std::string& t : numeri) {
+                float v = 0;
+                ASSERT_EQ(leggiNumero(&v), 1);
+                ASSERT_EQ(v, std::strtof(t.c_str(), nullptr)) << t << ", block " << blocco << ", " << spazi << " spaces";
+            }
+            std::fclose(f);
+        }
+    }
+}
+
 // The node keyword's first two bytes everywhere, glued and loose, so that
 // they fall at every place of the node search's turns and near every block
 // end: only the real node tokens are found.
