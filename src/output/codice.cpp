@@ -37,9 +37,9 @@ constexpr Riga righe[NUMERO_PROPRIETA] = {
     riga(".Direction.x = ", false), riga(".Direction.y = ", false), riga(".Direction.z = ", true),
 };
 
-// A light name is at most 31 bytes (nomeluce's size); the longest line
-// written at once is a declaration block or a property line with the longest
-// number, both far below this.
+// A light name is copied as NOME_MASSIMO bytes; the longest line written at
+// once is a declaration block or a property line with the longest number,
+// both far below this.
 constexpr std::size_t RIGA_MASSIMA = 1024;
 constexpr std::size_t USCITA = 64 * 1024;
 
@@ -60,8 +60,9 @@ char* spazioPer() {
     return uscita + piena;
 }
 
-char* copia(char* p, const char* testo, std::size_t n) {
-    std::memcpy(p, testo, n);
+// A light name: its whole buffer, of which the first n bytes count.
+char* copiaNome(char* p, const char* nome, std::size_t n) {
+    std::memcpy(p, nome, NOME_MASSIMO);
     return p + n;
 }
 
@@ -74,16 +75,16 @@ char* copiaFisso(char* p, const char (&testo)[N]) {
 
 void scriviDichiarazione(const char* nome, std::size_t n) {
     char* p = spazioPer();
-    p = copia(copiaFisso(p, "D3DLIGHT9 "), nome, n);
-    p = copia(copiaFisso(p, ";\nZeroMemory( &"), nome, n);
-    p = copiaFisso(copia(copiaFisso(p, ", sizeof( D3DLIGHT9 ) );\n"), nome, n), ".Type = D3DLIGHT_SPOT;\n\n");
-    p = copiaFisso(copia(p, nome, n), ".Attenuation0 = 1.0f;\n\n");
+    p = copiaNome(copiaFisso(p, "D3DLIGHT9 "), nome, n);
+    p = copiaNome(copiaFisso(p, ";\nZeroMemory( &"), nome, n);
+    p = copiaFisso(copiaNome(copiaFisso(p, ", sizeof( D3DLIGHT9 ) );\n"), nome, n), ".Type = D3DLIGHT_SPOT;\n\n");
+    p = copiaFisso(copiaNome(p, nome, n), ".Attenuation0 = 1.0f;\n\n");
     piena = static_cast<std::size_t>(p - uscita);
 }
 
 void scriviProprieta(const char* nome, std::size_t n, Proprieta proprieta, double valore) {
     const Riga& r = righe[proprieta];
-    char* p = copia(spazioPer(), nome, n);
+    char* p = copiaNome(spazioPer(), nome, n);
     std::memcpy(p, r.etichetta, sizeof r.etichetta);
     p += r.lunghezza;
     p = copiaFisso(scriviNumero(p, valore), "f;\n");

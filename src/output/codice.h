@@ -13,6 +13,11 @@ enum Proprieta {
     NUMERO_PROPRIETA
 };
 
+// Every light name is handed over in a buffer of this many bytes, of which
+// the name takes at most NOME_MASSIMO - 1: the writer copies the buffer
+// whole and keeps the name's characters.
+constexpr std::size_t NOME_MASSIMO = 32;
+
 // The declaration of light `nome`, of `lunghezza` characters: D3DLIGHT9,
 // ZeroMemory, type, attenuation.
 void scriviDichiarazione(const char* nome, std::size_t lunghezza);

@@ -53,26 +53,37 @@ constexpr char COPPIE[] =
     "5051525354555657585960616263646566676869707172737475767778798081828384858687888990919293949596979899";
 
 char* scriviMilionesimi(char* p, std::uint64_t n) {
-    char intera[20];
-    std::size_t quante = sizeof intera;
     std::uint64_t parte = n / MILIONE;
-    std::uint32_t frazione = static_cast<std::uint32_t>(n % MILIONE);
-    for (; parte >= 100; parte /= 100) {
-        quante -= 2;
-        std::memcpy(intera + quante, COPPIE + 2 * (parte % 100), 2);
-    }
-    if (parte >= 10) {
-        quante -= 2;
-        std::memcpy(intera + quante, COPPIE + 2 * parte, 2);
+    const std::uint32_t frazione = static_cast<std::uint32_t>(n % MILIONE);
+    // The integer part: one or two digits at once, the usual case, else two
+    // at a time from the least significant.
+    if (parte < 10) {
+        *p++ = static_cast<char>('0' + parte);
+    } else if (parte < 100) {
+        std::memcpy(p, COPPIE + 2 * parte, 2);
+        p += 2;
     } else {
-        intera[--quante] = static_cast<char>('0' + parte);
+        char intera[20];
+        std::size_t quante = sizeof intera;
+        for (; parte >= 100; parte /= 100) {
+            quante -= 2;
+            std::memcpy(intera + quante, COPPIE + 2 * (parte % 100), 2);
+        }
+        if (parte >= 10) {
+            quante -= 2;
+            std::memcpy(intera + quante, COPPIE + 2 * parte, 2);
+        } else {
+            intera[--quante] = static_cast<char>('0' + parte);
+        }
+        std::memcpy(p, intera + quante, sizeof intera - quante);
+        p += sizeof intera - quante;
     }
-    while (quante < sizeof intera) *p++ = intera[quante++];
     *p++ = '.';
-    for (int i = 4; i >= 0; i -= 2) {
-        std::memcpy(p + i, COPPIE + 2 * (frazione % 100), 2);
-        frazione /= 100;
-    }
+    const std::uint32_t alte = frazione / 10000;
+    const std::uint32_t basse = frazione % 10000;
+    std::memcpy(p, COPPIE + 2 * alte, 2);
+    std::memcpy(p + 2, COPPIE + 2 * (basse / 100), 2);
+    std::memcpy(p + 4, COPPIE + 2 * (basse % 100), 2);
     return p + 6;
 }
 

@@ -17,7 +17,7 @@ extern float numero;
 // Run-wide: the name of the current light (empty before the first light and
 // after a transform that is not a light), the number of the next one and the
 // tokens read so far in a name look-ahead.
-extern char nomeluce[32];
+extern char nomeluce[NOME_MASSIMO];
 extern std::size_t lunghezzaNome;  // the characters of nomeluce
 extern std::uint64_t num_luce;
 extern int tries;

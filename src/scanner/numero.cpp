@@ -1,9 +1,9 @@
 // Number text: the grammar of the formatted scan of "%f" (optional sign,
 // digits with an optional point and more digits, an optional exponent),
-// matched in place in the block when the whole text and the byte after it
-// are there, else byte at a time across refills; the value comes from
-// valore.h.
+// matched in place in the block when the block holds the bytes a short text
+// needs, else byte at a time across refills; the value comes from valore.h.
 #include <cstdint>
+#include <cstring>
 
 #include "blocco.h"
 #include "flusso.h"
@@ -13,72 +13,74 @@ namespace {
 
 inline bool cifra(int c) { return c >= '0' && c <= '9'; }
 
-// Number texts up to this length are converted in place.
+// Number texts shorter than this are converted in place.
 constexpr std::size_t NUMERO_BREVE = 64;
-// Significant digits gathered in one 64-bit integer, and the exponent's
+// Digits gathered in one 64-bit integer (10^19 < 2^64), and the exponent's
 // digits read before it stops growing (any float is decided well before).
-constexpr int CIFRE_INTERE = 19;
+constexpr long CIFRE_INTERE = 19;
 constexpr int ESPONENTE_BREVE_LIMITE = 100000;
 
-// The number at the read position, when its text and the byte after it lie in
-// the block and the text is short: 1 with the value, 0 when no number starts
-// here, -1 when the byte-at-a-time reader must decide. Consumes what the
-// byte-at-a-time reader would.
+// The number at the read position, when the block holds NUMERO_BREVE + 2
+// bytes from it and its text is shorter than NUMERO_BREVE: 1 with the value,
+// 0 when no number starts here, -1 when the byte-at-a-time reader must
+// decide. Consumes what the byte-at-a-time reader would. Every loop stops at
+// `limite`, and an exponent's sign and first digit are looked at no further
+// than two bytes past it, so no byte at or past the block's end is read.
 int numeroNelBlocco(float* numero) {
-    std::size_t j = pos;
-    const bool negativo = buf[j] == '-';
-    if (buf[j] == '+' || buf[j] == '-') ++j;
-    // Up to CIFRE_INTERE significant digits are gathered in w; past that
-    // `troppe`.
+    if (pos + NUMERO_BREVE + 2 > fine) return -1;
+    const unsigned char* const inizio = buf + pos;
+    const unsigned char* const limite = inizio + NUMERO_BREVE;
+    const unsigned char* p = inizio;
+    const bool negativo = *p == '-';
+    if (*p == '+' || *p == '-') ++p;
+    // Every digit goes into w, leading zeros too; past CIFRE_INTERE digits
+    // w no longer holds them and the text is converted instead.
     std::uint64_t w = 0;
-    int significative = 0;
-    int dopoPunto = 0;
-    bool troppe = false;
-    const auto cifraLetta = [&](unsigned char c) {
-        if (w == 0 && c == '0') return;
-        if (significative == CIFRE_INTERE) {
-            troppe = true;
-            return;
-        }
-        w = w * 10 + static_cast<unsigned>(c - '0');
-        ++significative;
-    };
-    const std::size_t primaCifra = j;
-    for (; j < fine && cifra(buf[j]); ++j) cifraLetta(buf[j]);
-    bool conCifre = j > primaCifra;
-    if (j < fine && buf[j] == '.') {
-        const std::size_t inizioFrazione = ++j;
-        for (; j < fine && cifra(buf[j]); ++j) cifraLetta(buf[j]);
-        dopoPunto = static_cast<int>(j - inizioFrazione);
-        conCifre = conCifre || j > inizioFrazione;
+    unsigned c;
+    const unsigned char* const primaCifra = p;
+    while (p < limite && (c = *p - unsigned{'0'}) < 10) {
+        w = w * 10 + c;
+        ++p;
     }
-    if (j >= fine) return -1;
-    if (!conCifre) {
-        pos = j;  // a sign or lone point stays consumed
+    long cifre = p - primaCifra;
+    int dopoPunto = 0;
+    if (*p == '.') {
+        const unsigned char* const frazione = ++p;
+        while (p < limite && (c = *p - unsigned{'0'}) < 10) {
+            w = w * 10 + c;
+            ++p;
+        }
+        dopoPunto = static_cast<int>(p - frazione);
+        cifre += dopoPunto;
+    }
+    if (p >= limite) return -1;
+    if (cifre == 0) {
+        pos = static_cast<std::size_t>(p - buf);  // a sign or lone point stays consumed
         return 0;
     }
     int esponente = 0;
-    if (buf[j] == 'e' || buf[j] == 'E') {
-        std::size_t k = j + 1;
-        const bool esponenteNegativo = k < fine && buf[k] == '-';
-        if (k < fine && (buf[k] == '+' || buf[k] == '-')) ++k;
-        if (k >= fine) return -1;
-        if (cifra(buf[k])) {
-            for (; k < fine && cifra(buf[k]); ++k)
-                if (esponente < ESPONENTE_BREVE_LIMITE) esponente = esponente * 10 + (buf[k] - '0');
-            if (k >= fine) return -1;
+    if ((*p | 0x20) == 'e') {
+        const unsigned char* e = p + 1;
+        const bool esponenteNegativo = *e == '-';
+        if (*e == '+' || *e == '-') ++e;
+        if (*e - unsigned{'0'} < 10) {
+            while (e < limite && (c = *e - unsigned{'0'}) < 10) {
+                if (esponente < ESPONENTE_BREVE_LIMITE) esponente = esponente * 10 + static_cast<int>(c);
+                ++e;
+            }
+            if (e >= limite) return -1;
             if (esponenteNegativo) esponente = -esponente;
-            j = k;
+            p = e;
         }
     }
-    if (j - pos > NUMERO_BREVE) return -1;
-    if (troppe || !valoreDiretto(w, esponente - dopoPunto, negativo, numero)) {
+    if (cifre > CIFRE_INTERE || !valoreDiretto(w, esponente - dopoPunto, negativo, numero)) {
         char testo[NUMERO_BREVE + 1];
-        std::memcpy(testo, buf + pos, j - pos);
-        testo[j - pos] = '\0';
+        const std::size_t n = static_cast<std::size_t>(p - inizio);
+        std::memcpy(testo, inizio, n);
+        testo[n] = '\0';
         *numero = daTesto(testo);
     }
-    pos = j;
+    pos = static_cast<std::size_t>(p - buf);
     return 1;
 }
 

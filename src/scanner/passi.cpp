@@ -8,7 +8,7 @@
 char token[LUNGHEZZA_TOKEN];
 float numero;
 
-char nomeluce[32];  // "spotLight" and the 20 digits of any 64-bit number fit
+char nomeluce[NOME_MASSIMO];  // "spotLight" and the 20 digits of any 64-bit number fit
 std::size_t lunghezzaNome = 0;
 std::uint64_t num_luce = 1;
 int tries = 0;
