@@ -10,10 +10,10 @@
 #   tests/mutanti.sh build 'rename|second chance'
 # The slips: every keyword's comparison length one shorter and one longer;
 # each way the dispatcher and the handlers hand control over, and when a
-# light is current; rename statements; the driver's refusals; the short
-# token's pieces and bounds, the masked copy, both node searches and what
-# stands before the keyword; the in-place number path's digit count, bounds,
-# exponent and midpoint test; the writer's ties and digit layout.
+# light is current; rename statements; the driver's refusals; the window and
+# token ends, the masked copy, both node searches and what stands before the
+# keyword; the in-place number path's digit count, exponent and midpoint
+# test; the writer's ties and digit layout.
 set -u
 cd "$(dirname "$0")/.."
 build=${1:-build}
@@ -108,24 +108,26 @@ prova $R 's/char inizio\[sizeof INTESTAZIONE - 1\];/char inizio[sizeof INTESTAZI
 
 # The token stream and the number writer. The builds on other instruction
 # sets (without SSE2, on aarch64) run the same tests in CI.
-V=src/scanner/vettori.h; K=src/scanner/token.cpp; N=src/scanner/nodo.cpp
+W=src/scanner/finestra.h; V=src/scanner/vettori.h; K=src/scanner/token.cpp; N=src/scanner/nodo.cpp
 U=src/scanner/numero.cpp; L=src/scanner/valore.cpp; O=src/output/formato.cpp
+equivalente "window: the end at the read position counts" "then no token starts before that end, the length wraps past 16 and the slow path reads the token"
+prova $W 's/const unsigned lunghezza = termine - inizio;/const unsigned lunghezza = termine - inizio - 1;/' "window: token one byte short" tutti
+prova $W 's/if (lunghezza >= 16) return false;/if (lunghezza > 16) return false;/' "window: a 16-byte token cut from it" tutti
+equivalente "window: the read position one past the token end" "the byte at a token's end is white space, which the next read skips anyway"
+prova $W 's/finiFinestra = bianchi & (pieniFinestra << 1);/finiFinestra = bianchi \& (pieniFinestra >> 1);/' "window: token ends before tokens" tutti
+prova $W 's/FINESTRA_LETTA = FINESTRA + 16;/FINESTRA_LETTA = FINESTRA;/' "window: opened 16 bytes nearer the block's end (the masked copy drops what is read past it, so only AddressSanitizer sees it)" asan
 prova $V 's/(TIENI + 16 - k)/(TIENI + 15 - k)/' "masked copy keeps one byte more" tutti
 prova $V "s/_mm_set1_epi8('\\\\r' - '\\\\t')/_mm_set1_epi8('\\\\r' - '\\\\t' - 1)/" "white space bitmap without carriage return" tutti
 prova $K 's/copiaBreve(dest + n, buf + pos, k);/copiaBreve(dest + n, buf + pos, k - (k > 0));/' "long token copy: the last bytes of the token dropped" tutti
 prova $K 's/        n += 16;/        n += 15;/' "long token copy: 16 bytes copied, 15 counted" tutti
-prova $K 's/if (n < 32) {/if (n <= 32) {/' "short token: a 32-byte run taken whole" tutti
-prova $K 's/if (n == 16) n += tokenBreve/if (n == 15) n += tokenBreve/' "short token: its second 16 bytes never looked at" tutti
-prova $K 's/if (pos + 48 <= fine) {/if (pos + 40 <= fine) {/' "short token: read 8 bytes nearer the block's end (only AddressSanitizer sees the bytes read past it)" asan
-prova $V 's/primoBit(bianchiDi(x) | 0x10000u)/primoBit(bianchiDi(x) | 0x8000u)/' "16-byte token piece ends at its 16th byte" tutti
-prova $P 's/? (1u << lunghezza) - 1 :/? (1u << (lunghezza - 1)) - 1 :/' "keywords compared without their last byte" tutti
 prova $N 's/return (k == da || spazio(buf\[k - 1\]))/return (spazio(buf[k - 1]))/' "node search: a token at the read position needs white space before it" tutti
 prova $N 's/return (k == da || spazio(buf\[k - 1\]))/return (true)/' "node search: glued node keywords found" tutti
+prova $N 's/nodiRegione & (~std::uint64_t{0} << scarto)/nodiRegione/' "region ahead: keywords before the read position" tutti
 prova $N 's/pos = j;/pos = j + 2;/' "next bytes: the general search starts past the last white byte" tutti
-prova $N 's/i < da + VICINI; i += 16)/i < da + VICINI; i += 32)/' "next bytes: every other 16 bytes searched" tutti
 prova $N 's/inizio = spazio(buf\[limite - 1\]);/inizio = true;/' "general search: a keyword across a refill taken as after white space" tutti
 prova $N '0,/memcmp(buf + i, NODO, LUNGHEZZA_NODO)/s//memcmp(buf + i, NODO, LUNGHEZZA_NODO - 1)/' "general search: nine bytes of the keyword" tutti
 equivalente "candidate search: the third byte not tested" "every candidate is then compared whole"
+equivalente "region ahead opened 33 bytes past a node" "the next-bytes search covers what the region would have"
 prova $U 's/CIFRE_INTERE = 19;/CIFRE_INTERE = 20;/' "in-place number: 20 digits gathered in 64 bits" tutti
 prova $U 's/if (esponente < ESPONENTE_BREVE_LIMITE)/if (esponente < 10)/' "in-place number: exponent capped at two digits" tutti
 prova $U 's/if (pos + NUMERO_BREVE + 2 > fine) return -1;/if (pos + NUMERO_BREVE > fine) return -1;/' "in-place number: an exponent's sign looked at past the block (only AddressSanitizer sees it)" asan

@@ -41,10 +41,13 @@ std::size_t fine = 0;
 bool esaurito = false;
 bool fineInput = false;
 bool erroreInput = false;
+std::size_t finestra = CHIUSA;
+std::size_t regione = CHIUSA;
 
 bool riempi() {
     if (esaurito) return false;
     togliSegni();
+    finestra = regione = CHIUSA;  // the bytes move
     if (pos > 0) {
         std::memmove(buf, buf + pos, fine - pos);
         fine -= pos;
@@ -73,6 +76,7 @@ int guarda(std::size_t k) {
 void apriFlusso(std::FILE* f) {
     sorgente = f;
     pos = fine = 0;
+    finestra = regione = CHIUSA;
     togliSegni();
     segnaFine();
     esaurito = fineInput = erroreInput = false;

@@ -19,6 +19,11 @@ extern bool esaurito;     // fread has reported end of file or an error
 extern bool fineInput;    // a read has met the end of the scene (or an error)
 extern bool erroreInput;  // that end was a read error
 
+// Where the window and the region ahead stand in buf. Both are views of the
+// bytes where they are now, so a refill, which moves the bytes, closes them.
+constexpr std::size_t CHIUSA = BLOCCO_MASSIMO + 1024;
+extern std::size_t finestra;
+extern std::size_t regione;
 
 // Appends to the bytes held, after moving the unread ones to the front.
 // Callers refill only when fewer than BLOCCO_MINIMO bytes are unread, so there

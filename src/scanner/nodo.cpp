@@ -1,9 +1,10 @@
 // The node search: the driver's read, which passes over every token that does
-// not begin with "createNode". It looks first in the next 64 bytes, 16 at a
-// time, then through the block and its refills, 64 at a time.
+// not begin with "createNode". It looks first in the region ahead (where the
+// next node keyword may start, worked out when the last node token was
+// found), then in the next 128 bytes, then through the block and its refills.
 #include <cstdint>
 
-#include "blocco.h"
+#include "finestra.h"
 #include "flusso.h"
 #include "parole.h"
 
@@ -13,15 +14,39 @@ namespace {
 constexpr const char* NODO = PAROLE[CREATE_NODE].testo;
 constexpr std::size_t LUNGHEZZA_NODO = PAROLE[CREATE_NODE].lunghezza;
 
-// The next bytes searched before the general search, and the bytes the block
-// must hold from the read position for that: the bitmaps read 65, and a node
-// found at the last of them is compared whole.
-constexpr std::size_t VICINI = 64;
-constexpr std::size_t VICINI_LETTI = VICINI + 16;
+// The region ahead: bit i of `nodiRegione` is set where the node keyword's
+// first two bytes start at regione + i, for the 64 bytes from 32 bytes past
+// a node token just found. It is worked out before that node's statement is
+// read, so that the next search, when the statement ends in the region,
+// starts from bits already there instead of from loads that wait on where
+// the statement ended.
+std::uint64_t nodiRegione = 0;
+constexpr std::size_t DOPO_NODO = 32;
+constexpr std::size_t REGIONE = 64;
+// Testing a candidate in the region reads the keyword's bytes there, and the
+// bitmap reads one byte past the region: the block must hold this many bytes
+// from where the region opens (with room to spare).
+constexpr std::size_t REGIONE_LETTA = 96;
 
-// A node token at k, found by either search: reads it.
+// The next bytes searched before the general search, and the bytes the block
+// must hold from the read position for that: the bitmaps read 129, and a node
+// found at the last of them opens a window.
+constexpr std::size_t VICINI = 128;
+constexpr std::size_t VICINI_LETTI = VICINI + FINESTRA_LETTA;
+
+void apriRegione(std::size_t da) {
+    if (da + REGIONE_LETTA > fine) return;
+    regione = da;
+    nodiRegione = coppia64(buf + da, NODO[0], NODO[1]);
+}
+
+// A node token at k, found by any of the searches: reads it, from a window
+// opened on it when the block has room, which serves the statement's next
+// tokens too, and works out the region ahead for the next search.
 inline int nodoTrovato(char* dest, std::size_t k) {
     pos = k;
+    apriFinestra(k);
+    apriRegione(k + DOPO_NODO);
     return leggiToken(dest);
 }
 
@@ -98,13 +123,21 @@ MA2D3D_FUORI_LINEA int cercaNodo(char* dest) {
 }  // namespace
 
 int leggiTokenNodo(char* dest) {
+    // First the region ahead, when the read position is in it.
+    const std::size_t scarto = pos - regione;  // huge when pos < regione
+    if (scarto < REGIONE) {
+        const std::size_t da = pos;
+        for (std::uint64_t m = nodiRegione & (~std::uint64_t{0} << scarto); m != 0; m &= m - 1) {
+            const std::size_t k = regione + primoBit(m);
+            if (nodoA(k, da)) return nodoTrovato(dest, k);
+        }
+    }
     // Nodes often follow each other within a few dozen bytes: the next
-    // VICINI bytes are searched first, 16 at a time, with every bound known
-    // to hold.
+    // VICINI bytes are searched next, with every bound known to hold.
     if (pos + VICINI_LETTI <= fine) {
         const std::size_t da = pos;
-        for (std::size_t i = da; i < da + VICINI; i += 16) {
-            for (unsigned m = coppia16(buf + i, NODO[0], NODO[1]); m != 0; m &= m - 1) {
+        for (std::size_t i = da; i < da + VICINI; i += 64) {
+            for (std::uint64_t m = coppia64(buf + i, NODO[0], NODO[1]); m != 0; m &= m - 1) {
                 const std::size_t k = i + primoBit(m);
                 if (nodoA(k, da)) return nodoTrovato(dest, k);
             }

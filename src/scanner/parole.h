@@ -31,8 +31,8 @@ constexpr unsigned CONFRONTO_MASSIMO = 16;
 
 struct Voce {
     char testo[CONFRONTO_MASSIMO];
-    unsigned lunghezza;  // comparison length
-    unsigned confronto;  // bit i set for each compared byte i
+    unsigned lunghezza;                         // comparison length
+    unsigned char maschera[CONFRONTO_MASSIMO];  // 0xff for each compared byte
 };
 
 template <std::size_t N>
@@ -41,7 +41,7 @@ constexpr Voce voce(const char (&testo)[N], unsigned lunghezza) {
     Voce v{};
     for (std::size_t i = 0; i < N; ++i) v.testo[i] = testo[i];
     v.lunghezza = lunghezza;
-    v.confronto = lunghezza < CONFRONTO_MASSIMO ? (1u << lunghezza) - 1 : (1u << CONFRONTO_MASSIMO) - 1;
+    for (unsigned i = 0; i < lunghezza && i < CONFRONTO_MASSIMO; ++i) v.maschera[i] = 0xff;
     return v;
 }
 
@@ -69,13 +69,17 @@ static_assert(lunghezzeGiuste(), "a comparison length differs from its keyword's
 // `".tx"` does not match ".t", a shorter token never matches. Case-sensitive.
 //
 // `token` is a NUL-terminated string at the start of a buffer of at least
-// CONFRONTO_MASSIMO bytes. The test compares 16 bytes at once and keeps the
-// compared ones, without a branch or a call: since no keyword holds a NUL, a
-// token shorter than the keyword differs from it at its own NUL, whatever
-// bytes follow that in the buffer.
-MA2D3D_SEMPRE_INLINE bool corrisponde(const char* token, Parola parola) {
+// CONFRONTO_MASSIMO bytes. The test compares 16 bytes under the keyword's
+// mask, without a branch or a call: since no keyword holds a NUL, a token
+// shorter than the keyword differs from it at its own NUL, whatever bytes
+// follow that in the buffer.
+inline bool corrisponde(const char* token, Parola parola) {
     const Voce& v = PAROLE[parola];
-    return (uguali16(token, v.testo) & v.confronto) == v.confronto;
+    std::uint64_t t[2], k[2], m[2];
+    std::memcpy(t, token, sizeof t);
+    std::memcpy(k, v.testo, sizeof k);
+    std::memcpy(m, v.maschera, sizeof m);
+    return (((t[0] ^ k[0]) & m[0]) | ((t[1] ^ k[1]) & m[1])) == 0;
 }
 
 // A set of keywords: bit p for the keyword p.

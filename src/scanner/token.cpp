@@ -1,11 +1,13 @@
-// Tokens: the next run of non-white-space bytes, found and stored 16 bytes
-// at a time when it is short and near, else copied from the block, 16 bytes
-// at a time where the block holds them and byte at a time at its edge; and
-// the integer of a token.
+// Tokens: the next run of non-white-space bytes, cut from the window when it
+// can tell it, else copied from the block, 16 bytes at a time where the block
+// holds them and byte at a time at its edge; and the integer of a token.
 #include <climits>
 
-#include "blocco.h"
+#include "finestra.h"
 #include "flusso.h"
+
+std::uint64_t pieniFinestra = 0;
+std::uint64_t finiFinestra = 0;
 
 namespace {
 
@@ -44,9 +46,11 @@ inline void copiaToken(char* dest) {
     dest[n] = '\0';
 }
 
-// Next token when it is not short and near. Kept out of line so that the
-// usual token's path needs no saved registers.
+// Next token when the window cannot tell it: from a window opened at the
+// read position, else copied. Kept out of line so that the usual token's
+// path needs no saved registers.
 MA2D3D_FUORI_LINEA int leggiTokenAdagio(char* dest) {
+    if (apriFinestra(pos) && tokenNellaFinestra(dest)) return 1;
     if (!saltaSpazi()) return FINE_FLUSSO;
     copiaToken(dest);
     return 1;
@@ -55,21 +59,7 @@ MA2D3D_FUORI_LINEA int leggiTokenAdagio(char* dest) {
 }  // namespace
 
 int leggiToken(char* dest) {
-    // The usual token starts within 16 bytes of the read position and is
-    // shorter than 32: the block then holds the 48 bytes that tell it. It is
-    // stored 16 bytes at a time, with a NUL where it ends.
-    if (pos + 48 <= fine) {
-        const unsigned pieni = ~bianchi16(buf + pos) & 0xffffu;
-        if (pieni != 0) {
-            const std::size_t inizio = pos + primoBit(pieni);
-            unsigned n = tokenBreve(dest, buf + inizio);
-            if (n == 16) n += tokenBreve(dest + 16, buf + inizio + 16);
-            if (n < 32) {
-                pos = inizio + n;
-                return 1;
-            }
-        }
-    }
+    if (tokenNellaFinestra(dest)) return 1;
     return leggiTokenAdagio(dest);
 }
 

@@ -28,21 +28,6 @@
 #define MA2D3D_FUORI_LINEA
 #endif
 
-// The index of the lowest set bit of m, which is not zero.
-inline unsigned primoBit(std::uint64_t m) {
-#if defined(_MSC_VER) && !defined(__clang__)
-    unsigned long i;
-    _BitScanForward64(&i, m);
-    return static_cast<unsigned>(i);
-#elif defined(__GNUC__) || defined(__clang__)
-    return static_cast<unsigned>(__builtin_ctzll(m));
-#else
-    unsigned n = 0;
-    for (; (m & 1) == 0; m >>= 1) ++n;
-    return n;
-#endif
-}
-
 // White space as the C locale's isspace has it: space, and tab, line feed,
 // vertical tab, form feed and carriage return (9 to 13).
 inline bool spazio(unsigned char c) { return c == ' ' || static_cast<unsigned char>(c - '\t') <= '\r' - '\t'; }
@@ -59,31 +44,15 @@ alignas(32) inline constexpr unsigned char TIENI[32] = {0xff, 0xff, 0xff, 0xff, 
 // copiaBreve(dest, da, k): stores the k < 16 bytes at `da`, then zeros up to
 //   16 bytes (the first of them a NUL), in one store; may read 16 bytes at
 //   `da`.
-// tokenBreve(dest, p): stores the 16 bytes at p at `dest` and returns k, the
-//   place of the first white byte among them (16 when there is none), after
-//   storing a NUL at dest[k]. `dest` must have room for 17 bytes.
-// uguali16(p, q): one bit per byte of the 16 at p that equals the byte at
-//   the same place in the 16 at q.
 
 #if defined(MA2D3D_SSE2)
 
-inline unsigned bianchiDi(__m128i x) {
+inline unsigned bianchi16(const unsigned char* p) {
+    const __m128i x = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
     const __m128i t = _mm_sub_epi8(x, _mm_set1_epi8('\t'));
     const __m128i controllo = _mm_cmpeq_epi8(_mm_min_epu8(t, _mm_set1_epi8('\r' - '\t')), t);
     const __m128i blank = _mm_cmpeq_epi8(x, _mm_set1_epi8(' '));
     return static_cast<unsigned>(_mm_movemask_epi8(_mm_or_si128(controllo, blank)));
-}
-
-inline unsigned bianchi16(const unsigned char* p) {
-    return bianchiDi(_mm_loadu_si128(reinterpret_cast<const __m128i*>(p)));
-}
-
-MA2D3D_SEMPRE_INLINE unsigned tokenBreve(char* dest, const unsigned char* p) {
-    const __m128i x = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
-    const unsigned k = primoBit(bianchiDi(x) | 0x10000u);
-    _mm_storeu_si128(reinterpret_cast<__m128i*>(dest), x);
-    dest[k] = '\0';
-    return k;
 }
 
 inline unsigned coppia16(const unsigned char* p, char a, char b) {
@@ -91,12 +60,6 @@ inline unsigned coppia16(const unsigned char* p, char a, char b) {
     const __m128i y = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + 1));
     const __m128i entrambi = _mm_and_si128(_mm_cmpeq_epi8(x, _mm_set1_epi8(a)), _mm_cmpeq_epi8(y, _mm_set1_epi8(b)));
     return static_cast<unsigned>(_mm_movemask_epi8(entrambi));
-}
-
-MA2D3D_SEMPRE_INLINE unsigned uguali16(const void* p, const void* q) {
-    const __m128i x = _mm_loadu_si128(static_cast<const __m128i*>(p));
-    const __m128i y = _mm_loadu_si128(static_cast<const __m128i*>(q));
-    return static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(x, y)));
 }
 
 MA2D3D_SEMPRE_INLINE void copiaBreve(char* dest, const unsigned char* da, unsigned k) {
@@ -114,29 +77,16 @@ inline unsigned bitDi(uint8x16_t confronto) {
     return vaddv_u8(vget_low_u8(m)) | static_cast<unsigned>(vaddv_u8(vget_high_u8(m))) << 8;
 }
 
-inline unsigned bianchiDi(uint8x16_t x) {
+inline unsigned bianchi16(const unsigned char* p) {
+    const uint8x16_t x = vld1q_u8(p);
     const uint8x16_t controllo = vcleq_u8(vsubq_u8(x, vdupq_n_u8('\t')), vdupq_n_u8('\r' - '\t'));
     return bitDi(vorrq_u8(controllo, vceqq_u8(x, vdupq_n_u8(' '))));
-}
-
-inline unsigned bianchi16(const unsigned char* p) { return bianchiDi(vld1q_u8(p)); }
-
-MA2D3D_SEMPRE_INLINE unsigned tokenBreve(char* dest, const unsigned char* p) {
-    const uint8x16_t x = vld1q_u8(p);
-    const unsigned k = primoBit(bianchiDi(x) | 0x10000u);
-    vst1q_u8(reinterpret_cast<uint8_t*>(dest), x);
-    dest[k] = '\0';
-    return k;
 }
 
 inline unsigned coppia16(const unsigned char* p, char a, char b) {
     const uint8x16_t primo = vceqq_u8(vld1q_u8(p), vdupq_n_u8(static_cast<uint8_t>(a)));
     const uint8x16_t secondo = vceqq_u8(vld1q_u8(p + 1), vdupq_n_u8(static_cast<uint8_t>(b)));
     return bitDi(vandq_u8(primo, secondo));
-}
-
-inline unsigned uguali16(const void* p, const void* q) {
-    return bitDi(vceqq_u8(vld1q_u8(static_cast<const uint8_t*>(p)), vld1q_u8(static_cast<const uint8_t*>(q))));
 }
 
 MA2D3D_SEMPRE_INLINE void copiaBreve(char* dest, const unsigned char* da, unsigned k) {
@@ -151,27 +101,11 @@ inline unsigned bianchi16(const unsigned char* p) {
     return m;
 }
 
-inline unsigned tokenBreve(char* dest, const unsigned char* p) {
-    unsigned k = 0;
-    while (k < 16 && !spazio(p[k])) ++k;
-    std::memcpy(dest, p, 16);
-    dest[k] = '\0';
-    return k;
-}
-
 inline unsigned coppia16(const unsigned char* p, char a, char b) {
     unsigned m = 0;
     for (unsigned i = 0; i < 16; ++i)
         m |= static_cast<unsigned>(p[i] == static_cast<unsigned char>(a) && p[i + 1] == static_cast<unsigned char>(b))
              << i;
-    return m;
-}
-
-inline unsigned uguali16(const void* p, const void* q) {
-    const unsigned char* a = static_cast<const unsigned char*>(p);
-    const unsigned char* b = static_cast<const unsigned char*>(q);
-    unsigned m = 0;
-    for (unsigned i = 0; i < 16; ++i) m |= static_cast<unsigned>(a[i] == b[i]) << i;
     return m;
 }
 
@@ -192,6 +126,21 @@ inline std::uint64_t coppia64(const unsigned char* p, char a, char b) {
     return static_cast<std::uint64_t>(coppia16(p, a, b)) | static_cast<std::uint64_t>(coppia16(p + 16, a, b)) << 16 |
            static_cast<std::uint64_t>(coppia16(p + 32, a, b)) << 32 |
            static_cast<std::uint64_t>(coppia16(p + 48, a, b)) << 48;
+}
+
+// The index of the lowest set bit of m, which is not zero.
+inline unsigned primoBit(std::uint64_t m) {
+#if defined(_MSC_VER) && !defined(__clang__)
+    unsigned long i;
+    _BitScanForward64(&i, m);
+    return static_cast<unsigned>(i);
+#elif defined(__GNUC__) || defined(__clang__)
+    return static_cast<unsigned>(__builtin_ctzll(m));
+#else
+    unsigned n = 0;
+    for (; (m & 1) == 0; m >>= 1) ++n;
+    return n;
+#endif
 }
 
 #endif
