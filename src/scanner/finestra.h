@@ -1,7 +1,7 @@
 // The window: two bitmaps of 64 bytes of the block, from which the usual short
-// token is cut with a bit scan and one masked store. Opened by the token
-// reader where it must, and by the node search at every node token it finds,
-// for the statement's next tokens.
+// token is cut with a bit scan and one masked store (two for 16 to 31
+// bytes). Opened by the token reader where it must, and by the node search at
+// every node token it finds, for the statement's next tokens.
 #ifndef MA2D3D_FINESTRA_H
 #define MA2D3D_FINESTRA_H
 
@@ -16,9 +16,11 @@ extern std::uint64_t pieniFinestra;
 extern std::uint64_t finiFinestra;
 
 constexpr std::size_t FINESTRA = 64;
-// A token cut from the window is under 16 bytes and is stored with a 16-byte
-// load at its start, which may lie anywhere in the window: the block must
-// hold this many bytes from where a window opens.
+// A token cut from the window is stored with 16-byte loads from its start: a
+// token under 16 bytes may start anywhere in the window, one of 16 to 31
+// bytes ends in it and so starts in its first 48 bytes. Either way the loads
+// stay within this many bytes from where a window opens, which the block
+// must hold.
 constexpr std::size_t FINESTRA_LETTA = FINESTRA + 16;
 
 // Opens the window at `da` when the block holds FINESTRA_LETTA bytes from it;
@@ -34,7 +36,7 @@ MA2D3D_SEMPRE_INLINE bool apriFinestra(std::size_t da) {
 
 // The token at the read position from the window, as leggiToken describes;
 // false when the window cannot tell it: the read position is outside it, or
-// no token ends in it, or the token is 16 bytes or longer.
+// no token ends in it, or the token is 32 bytes or longer.
 MA2D3D_SEMPRE_INLINE bool tokenNellaFinestra(char* dest) {
     const std::size_t scarto = pos - finestra;  // huge when pos < finestra
     if (scarto >= FINESTRA) return false;
@@ -47,8 +49,13 @@ MA2D3D_SEMPRE_INLINE bool tokenNellaFinestra(char* dest) {
     const unsigned termine = primoBit(fini);
     const unsigned inizio = primoBit(pieniFinestra & (~std::uint64_t{0} << scarto));
     const unsigned lunghezza = termine - inizio;
-    if (lunghezza >= 16) return false;
-    copiaBreve(dest, buf + finestra + inizio, lunghezza);
+    if (lunghezza >= 16) {
+        if (lunghezza >= 32) return false;
+        std::memcpy(dest, buf + finestra + inizio, 16);
+        copiaBreve(dest + 16, buf + finestra + inizio + 16, lunghezza - 16);
+    } else {
+        copiaBreve(dest, buf + finestra + inizio, lunghezza);
+    }
     pos = finestra + termine;
     return true;
 }
