@@ -20,6 +20,15 @@ constexpr std::size_t NUMERO_BREVE = 64;
 constexpr long CIFRE_INTERE = 19;
 constexpr int ESPONENTE_BREVE_LIMITE = 100000;
 
+// strtof of the n < NUMERO_BREVE bytes at `testo`, as daTesto gives it. Kept
+// out of line, so that the usual number needs no room for the text.
+MA2D3D_FUORI_LINEA float daTestoBreve(const unsigned char* testo, std::size_t n) {
+    char copia[NUMERO_BREVE + 1];
+    std::memcpy(copia, testo, n);
+    copia[n] = '\0';
+    return daTesto(copia);
+}
+
 // The number at the read position, when the block holds NUMERO_BREVE + 2
 // bytes from it and its text is shorter than NUMERO_BREVE: 1 with the value,
 // 0 when no number starts here, -1 when the byte-at-a-time reader must
@@ -73,13 +82,8 @@ int numeroNelBlocco(float* numero) {
             p = e;
         }
     }
-    if (cifre > CIFRE_INTERE || !valoreDiretto(w, esponente - dopoPunto, negativo, numero)) {
-        char testo[NUMERO_BREVE + 1];
-        const std::size_t n = static_cast<std::size_t>(p - inizio);
-        std::memcpy(testo, inizio, n);
-        testo[n] = '\0';
-        *numero = daTesto(testo);
-    }
+    if (cifre > CIFRE_INTERE || !valoreDiretto(w, esponente - dopoPunto, negativo, numero))
+        *numero = daTestoBreve(inizio, static_cast<std::size_t>(p - inizio));
     pos = static_cast<std::size_t>(p - buf);
     return 1;
 }
