@@ -4,6 +4,7 @@
 // integer of 32-bit limbs for the rest.
 #include "formato.h"
 
+#include <cfloat>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -173,6 +174,18 @@ char* scriviNumero(char* dove, double valore) {
     }
     char* p = dove;
     if (std::signbit(valore)) *p++ = '-';
+#if defined(FLT_EVAL_METHOD) && FLT_EVAL_METHOD == 0
+    // A value that a float holds (every number the scene gives) has at most
+    // 24 significant bits, and 10^6 = 15625 * 2^6 has 14: their product is
+    // exact in a double, and below 2^52 adding and taking away 2^52 rounds it
+    // to the nearest integer, ties to even, as printf rounds.
+    const double assoluto = std::fabs(valore);
+    if (assoluto < 4.0e9 && static_cast<double>(static_cast<float>(assoluto)) == assoluto) {
+        const double milionesimi = assoluto * 1e6;
+        constexpr double DUE_ALLA_52 = 4503599627370496.0;
+        return scriviMilionesimi(p, static_cast<std::uint64_t>((milionesimi + DUE_ALLA_52) - DUE_ALLA_52));
+    }
+#endif
     // |valore| = m * 2^e exactly.
     std::uint64_t bit;
     std::memcpy(&bit, &valore, sizeof bit);

@@ -36,6 +36,9 @@ TEST(Numero, WrittenAsPrintfF) {
         {0.0234375, "0.023438"},   // 23437.5 millionths: ties to even, up
         {0.0000015, "0.000002"},   // the double is a little above the tie
         {0.0000005, "0.000000"},   // and this one a little below
+        {0.0000025, "0.000003"},   // a little above, though 2.5e-6 * 1e6 is the tie in a double
+        {3999999744.0f, "3999999744.000000"},  // the largest float below 4e9
+        {4294967296.0f, "4294967296.000000"},  // 2^32, past it
         {0.9999995, "1.000000"},   // a little above: a carry into the integer
         {9.9999996, "10.000000"},  // a carry through every digit
         {0.955073, "0.955073"},
