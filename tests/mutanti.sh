@@ -112,7 +112,9 @@ W=src/scanner/finestra.h; V=src/scanner/vettori.h; K=src/scanner/token.cpp; N=sr
 U=src/scanner/numero.cpp; L=src/scanner/valore.cpp; O=src/output/formato.cpp
 equivalente "window: the end at the read position counts" "then no token starts before that end, the length wraps past 16 and the slow path reads the token"
 prova $W 's/const unsigned lunghezza = termine - inizio;/const unsigned lunghezza = termine - inizio - 1;/' "window: token one byte short" tutti
-prova $W 's/if (lunghezza >= 16) return false;/if (lunghezza > 16) return false;/' "window: a 16-byte token cut from it" tutti
+prova $W 's/if (lunghezza >= 32) return false;/if (lunghezza > 32) return false;/' "window: a 32-byte token cut from it" tutti
+prova $W 's/if (lunghezza >= 16) {/if (lunghezza > 16) {/' "window: a 16-byte token stored as a short one" tutti
+prova $W 's/copiaBreve(dest + 16, buf + finestra + inizio + 16, lunghezza - 16);/copiaBreve(dest + 16, buf + finestra + inizio + 16, lunghezza - 17);/' "window: a 16- to 31-byte token one byte short" tutti
 equivalente "window: the read position one past the token end" "the byte at a token's end is white space, which the next read skips anyway"
 prova $W 's/finiFinestra = bianchi & (pieniFinestra << 1);/finiFinestra = bianchi \& (pieniFinestra >> 1);/' "window: token ends before tokens" tutti
 prova $W 's/FINESTRA_LETTA = FINESTRA + 16;/FINESTRA_LETTA = FINESTRA;/' "window: opened 16 bytes nearer the block's end (the masked copy drops what is read past it, so only AddressSanitizer sees it)" asan
@@ -140,6 +142,8 @@ prova $O 's/if (parte >= 10) {/if (parte > 10) {/' "writer: an integer part that
 prova $O 's/} else if (parte < 100) {/} else if (parte <= 100) {/' "writer: an integer part of 100 taken for two digits" tutti
 prova $O 's/std::memcpy(p + 4, COPPIE + 2 \* (basse % 100), 2);/std::memcpy(p + 4, COPPIE + 2 * (basse \/ 100), 2);/' "writer: the last two decimals taken from the middle pair" tutti
 prova $O 's/ \&\& (prodotto >> (64 - e)) == 0)/)/' "writer: 64-bit path for products that overflow" tutti
+prova $O 's/if (assoluto < 4.0e9 \&\& static_cast<double>(static_cast<float>(assoluto)) == assoluto) {/if (assoluto < 4.0e9) {/' "writer, float path: taken by values a float does not hold" tutti
+prova $O 's/((milionesimi + DUE_ALLA_52) - DUE_ALLA_52)/(milionesimi)/' "writer, float path: millionths cut instead of rounded" tutti
 equivalente "writer, big integers: six digits all after the point" "big integers only write values below 2^-74 (the one digit 0) or of over 2^63 millionths (19 digits or more)"
 prova $O 's/std::memcpy(p, cifre + n - 6, 6);/std::memcpy(p, cifre + n - 7, 6);/' "writer, big integers: the decimals taken one place early" tutti
 
