@@ -1,7 +1,8 @@
 // The exact "%f" writer: a double as printf("%f") writes it in the C locale,
 // the binary value rounded to six decimals, ties to even, with no regard to
-// the locale. 64-bit and 128-bit integers where the value allows, and a big
-// integer of 32-bit limbs for the rest.
+// the locale. One exact double product for the values a float holds, 64-bit
+// and 128-bit integers where the value allows, and a big integer of 32-bit
+// limbs for the rest.
 #include "formato.h"
 
 #include <cfloat>

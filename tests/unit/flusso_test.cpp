@@ -120,10 +120,9 @@ TEST(Token, ShortTokensToTheEndOfAFullBlock) {
 
 // Tokens of 14 to 34 bytes (the window stores those under 32) and number
 // texts of 60 to 66, which the reads take in place only when the block holds
-// all they may look at, from every
-// offset against block ends: each is read whole, and no read looks past the
-// bytes held (which the AddressSanitizer build reports, as the block reader
-// marks those bytes unreadable there).
+// all they may look at, from every offset against block ends: each is read
+// whole, and no read looks past the bytes held (which the AddressSanitizer
+// build reports, as the block reader marks those bytes unreadable there).
 TEST(Token, LongTokensAndNumbersAcrossBlockEnds) {
     std::vector<std::string> token;
     for (std::size_t n = 14; n < 35; ++n) token.push_back(std::string(n, static_cast<char>('a' + n % 26)));
