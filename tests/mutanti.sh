@@ -109,7 +109,7 @@ prova $R 's/char inizio\[sizeof INTESTAZIONE - 1\];/char inizio[sizeof INTESTAZI
 # The token stream and the number writer. The builds on other instruction
 # sets (without SSE2, on aarch64) run the same tests in CI.
 W=src/scanner/finestra.h; V=src/scanner/vettori.h; K=src/scanner/token.cpp; N=src/scanner/nodo.cpp
-U=src/scanner/numero.cpp; L=src/scanner/valore.cpp; O=src/output/formato.cpp
+U=src/scanner/numero.cpp; L=src/scanner/valore.h; O=src/output/formato.cpp
 equivalente "window: the end at the read position counts" "then no token starts before that end, the length wraps past 16 and the slow path reads the token"
 prova $W 's/const unsigned lunghezza = termine - inizio;/const unsigned lunghezza = termine - inizio - 1;/' "window: token one byte short" tutti
 prova $W 's/if (lunghezza >= 32) return false;/if (lunghezza > 32) return false;/' "window: a 32-byte token cut from it" tutti
