@@ -35,6 +35,7 @@
 #define primoBlocco semplice_primoBlocco
 #define leggiToken semplice_leggiToken
 #define leggiTokenNodo semplice_leggiTokenNodo
+#define seguono semplice_seguono
 #define leggiNumero semplice_leggiNumero
 #define fineFlusso semplice_fineFlusso
 #define erroreFlusso semplice_erroreFlusso

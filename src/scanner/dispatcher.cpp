@@ -9,6 +9,14 @@ namespace {
 
 // Node start: the type after a createNode, handed to its handler.
 Ritorno inizioNodo() {
+    // The type and the flag after it, as Maya writes them: the flag is the
+    // first token of the transform handler's name look-ahead, and it is not
+    // what the shape handler reads up to.
+    if (seguono(token, TESTA_TRASFORMAZIONE)) {
+        tries = 1;
+        return gestisciTrasformazione();
+    }
+    if (seguono(token, TESTA_FORMA)) return gestisciForma();
     leggiToken(token);
     if (corrisponde(token, TRANSFORM)) return gestisciTrasformazione();
     if (corrisponde(token, SPOT_LIGHT)) return gestisciForma();

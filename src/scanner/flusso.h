@@ -7,6 +7,8 @@
 #include <cstddef>
 #include <cstdio>
 
+#include "parole.h"
+
 // Capacity of every token buffer: a token keeps at most LUNGHEZZA_TOKEN - 1
 // characters; the rest of a longer run of non-white-space bytes is skipped.
 constexpr std::size_t LUNGHEZZA_TOKEN = 500000;
@@ -33,6 +35,13 @@ int leggiToken(char* dest);
 // Like leggiToken, but passes over every token that does not begin with
 // "createNode" without storing it: the driver has nothing to do for those.
 int leggiTokenNodo(char* dest);
+
+// True when the scene holds `testa`'s text at the read position: its tokens
+// are then read as leggiToken would read them one at a time, leaving the last
+// one in `dest` (a token buffer) and the read position after it. False,
+// reading nothing, when it does not, or when the block does not hold 32 bytes
+// from the read position (the way a token at a time is always there).
+bool seguono(char* dest, const Testa& testa);
 
 // Next number into `numero`: 1 when read, 0 when no number starts here (the
 // value is untouched), FINE_FLUSSO at end of input.

@@ -8,12 +8,17 @@ Ritorno gestisciForma() {
     for (;;) {
         if (!leggiFinoA(CREATE_NODE, SET_ATTR)) return FINE_CHIAMATA;
         if (corrisponde(token, CREATE_NODE)) return INIZIO_NODO;
-        leggiToken(token);  // the attribute name
-
         // The three tests run in this order on whatever token is current,
         // each leaving the token after its values current for the next.
-        if (corrisponde(token, ATTR_COLORE)) {
-            if (!leggiFinoA(TIPO_FLOAT3)) return FINE_CHIAMATA;
+        bool colore = seguono(token, TESTA_COLORE);
+        if (!colore) {
+            leggiToken(token);  // the attribute name
+            if (corrisponde(token, ATTR_COLORE)) {
+                if (!leggiFinoA(TIPO_FLOAT3)) return FINE_CHIAMATA;
+                colore = true;
+            }
+        }
+        if (colore) {
             scriviNumeroLetto(DIFFUSE_R);
             scriviNumeroLetto(DIFFUSE_G);
             scriviNumeroLetto(DIFFUSE_B);

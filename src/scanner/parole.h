@@ -107,4 +107,38 @@ inline bool corrispondeA(const char* token, Parole parole) {
     return false;
 }
 
+// Statement heads as Maya writes them: a run of tokens, each after one space,
+// and the space after the last, as in ` ".t" -type "double3" `. Where the
+// scene spells the bytes at the read position so, the handlers take the run
+// at once (seguono, flusso.h) instead of reading and testing its tokens one
+// at a time; every token of a head matches what the handler would test it
+// for there, so the two ways come to the same.
+constexpr std::size_t TESTA_MASSIMA = 32;
+struct Testa {
+    char testo[TESTA_MASSIMA];
+    unsigned lunghezza;
+    std::uint32_t bit;              // bit i set for each byte i of the text
+    char ultimo[CONFRONTO_MASSIMO]; // the last token, as the token buffer holds it
+};
+
+constexpr Testa testa(const char* primo, const char* secondo, const char* terzo = nullptr) {
+    Testa t{};
+    const char* parti[] = {primo, secondo, terzo};
+    for (const char* parte : parti) {
+        if (parte == nullptr) break;
+        t.testo[t.lunghezza++] = ' ';
+        for (unsigned i = 0; i < CONFRONTO_MASSIMO; ++i) t.ultimo[i] = '\0';
+        for (unsigned i = 0; parte[i] != '\0'; ++i) t.testo[t.lunghezza++] = t.ultimo[i] = parte[i];
+    }
+    t.testo[t.lunghezza++] = ' ';
+    t.bit = t.lunghezza == 32 ? ~std::uint32_t{0} : (std::uint32_t{1} << t.lunghezza) - 1;
+    return t;
+}
+
+inline constexpr Testa TESTA_TRASFORMAZIONE = testa(PAROLE[TRANSFORM].testo, "-n");
+inline constexpr Testa TESTA_FORMA = testa(PAROLE[SPOT_LIGHT].testo, "-n");
+inline constexpr Testa TESTA_TRASLAZIONE = testa(PAROLE[ATTR_TRASLAZIONE].testo, "-type", PAROLE[TIPO_DOUBLE3].testo);
+inline constexpr Testa TESTA_ROTAZIONE = testa(PAROLE[ATTR_ROTAZIONE].testo, "-type", PAROLE[TIPO_DOUBLE3].testo);
+inline constexpr Testa TESTA_COLORE = testa(PAROLE[ATTR_COLORE].testo, "-type", PAROLE[TIPO_FLOAT3].testo);
+
 #endif

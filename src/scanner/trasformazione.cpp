@@ -86,9 +86,15 @@ Ritorno gestisciTrasformazione() {
         leggiToken(token);
     }
     if (corrisponde(token, SET_ATTR)) {
-        leggiToken(token);
-        if (corrisponde(token, ATTR_TRASLAZIONE)) {
-            if (!leggiFinoA(TIPO_DOUBLE3)) return FINE_CHIAMATA;
+        bool valori = seguono(token, TESTA_TRASLAZIONE);
+        if (!valori) {
+            leggiToken(token);
+            if (corrisponde(token, ATTR_TRASLAZIONE)) {
+                if (!leggiFinoA(TIPO_DOUBLE3)) return FINE_CHIAMATA;
+                valori = true;
+            }
+        }
+        if (valori) {
             scriviNumeroLetto(POSITION_X);
             scriviNumeroLetto(POSITION_Y);
             scriviNumeroLetto(POSITION_Z);
@@ -104,9 +110,11 @@ Ritorno gestisciTrasformazione() {
     if (corrisponde(token, CREATE_NODE)) return INIZIO_NODO;
     leggiToken(token);
     if (!corrisponde(token, SET_ATTR)) return uscita();
-    leggiToken(token);
-    if (!corrisponde(token, ATTR_ROTAZIONE)) return uscita();
-    if (!leggiFinoA(TIPO_DOUBLE3)) return FINE_CHIAMATA;
+    if (!seguono(token, TESTA_ROTAZIONE)) {
+        leggiToken(token);
+        if (!corrisponde(token, ATTR_ROTAZIONE)) return uscita();
+        if (!leggiFinoA(TIPO_DOUBLE3)) return FINE_CHIAMATA;
+    }
 
     // Direction from the first two angles; the third is never read.
     const float a = leggiAngolo();

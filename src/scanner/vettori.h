@@ -44,6 +44,8 @@ alignas(32) inline constexpr unsigned char TIENI[32] = {0xff, 0xff, 0xff, 0xff, 
 // copiaBreve(dest, da, k): stores the k < 16 bytes at `da`, then zeros up to
 //   16 bytes (the first of them a NUL), in one store; may read 16 bytes at
 //   `da`.
+// uguali16(p, q): one bit per byte of the 16 at p that equals the byte at the
+//   same place from q.
 
 #if defined(MA2D3D_SSE2)
 
@@ -60,6 +62,12 @@ inline unsigned coppia16(const unsigned char* p, char a, char b) {
     const __m128i y = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + 1));
     const __m128i entrambi = _mm_and_si128(_mm_cmpeq_epi8(x, _mm_set1_epi8(a)), _mm_cmpeq_epi8(y, _mm_set1_epi8(b)));
     return static_cast<unsigned>(_mm_movemask_epi8(entrambi));
+}
+
+inline unsigned uguali16(const unsigned char* p, const char* q) {
+    const __m128i x = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+    const __m128i y = _mm_loadu_si128(reinterpret_cast<const __m128i*>(q));
+    return static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(x, y)));
 }
 
 MA2D3D_SEMPRE_INLINE void copiaBreve(char* dest, const unsigned char* da, unsigned k) {
@@ -89,6 +97,10 @@ inline unsigned coppia16(const unsigned char* p, char a, char b) {
     return bitDi(vandq_u8(primo, secondo));
 }
 
+inline unsigned uguali16(const unsigned char* p, const char* q) {
+    return bitDi(vceqq_u8(vld1q_u8(p), vld1q_u8(reinterpret_cast<const uint8_t*>(q))));
+}
+
 MA2D3D_SEMPRE_INLINE void copiaBreve(char* dest, const unsigned char* da, unsigned k) {
     vst1q_u8(reinterpret_cast<uint8_t*>(dest), vandq_u8(vld1q_u8(da), vld1q_u8(TIENI + 16 - k)));
 }
@@ -106,6 +118,12 @@ inline unsigned coppia16(const unsigned char* p, char a, char b) {
     for (unsigned i = 0; i < 16; ++i)
         m |= static_cast<unsigned>(p[i] == static_cast<unsigned char>(a) && p[i + 1] == static_cast<unsigned char>(b))
              << i;
+    return m;
+}
+
+inline unsigned uguali16(const unsigned char* p, const char* q) {
+    unsigned m = 0;
+    for (unsigned i = 0; i < 16; ++i) m |= static_cast<unsigned>(p[i] == static_cast<unsigned char>(q[i])) << i;
     return m;
 }
 

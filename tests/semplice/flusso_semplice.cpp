@@ -59,6 +59,9 @@ int leggiToken(char* dest) {
     return 1;
 }
 
+// Statement heads are always read a token at a time here.
+bool seguono(char*, const Testa&) { return false; }
+
 int leggiTokenNodo(char* dest) {
     static char letto[LUNGHEZZA_TOKEN];
     for (;;) {
