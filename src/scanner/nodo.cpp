@@ -40,13 +40,18 @@ void apriRegione(std::size_t da) {
     nodiRegione = coppia64(buf + da, NODO[0], NODO[1]);
 }
 
-// A node token at k, found by any of the searches: reads it, from a window
-// opened on it when the block has room, which serves the statement's next
-// tokens too, and works out the region ahead for the next search.
+// A node token at k, found by any of the searches: opens a window on it when
+// the block has room, which serves the statement's next tokens, works out
+// the region ahead for the next search and reads the token. The usual one is
+// the keyword alone, stored as the keyword table spells it.
 inline int nodoTrovato(char* dest, std::size_t k) {
-    pos = k;
-    apriFinestra(k);
     apriRegione(k + DOPO_NODO);
+    pos = k;
+    if (apriFinestra(k) && (finiFinestra >> LUNGHEZZA_NODO & 1) != 0) {
+        std::memcpy(dest, NODO, CONFRONTO_MASSIMO);
+        pos = k + LUNGHEZZA_NODO;
+        return 1;
+    }
     return leggiToken(dest);
 }
 
