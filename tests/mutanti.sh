@@ -12,7 +12,7 @@
 # each way the dispatcher and the handlers hand control over, and when a
 # light is current; rename statements; the driver's refusals; the window and
 # token ends, the masked copy, both node searches and what stands before the
-# keyword; the in-place number path's digit count, exponent and midpoint
+# keyword; the statement heads taken at once; the in-place number path's digit count, exponent and midpoint
 # test; the writer's ties and digit layout.
 set -u
 cd "$(dirname "$0")/.."
@@ -128,6 +128,16 @@ prova $N 's/nodiRegione & (~std::uint64_t{0} << scarto)/nodiRegione/' "region ah
 prova $N 's/pos = j;/pos = j + 2;/' "next bytes: the general search starts past the last white byte" tutti
 prova $N 's/inizio = spazio(buf\[limite - 1\]);/inizio = true;/' "general search: a keyword across a refill taken as after white space" tutti
 prova $N '0,/memcmp(buf + i, NODO, LUNGHEZZA_NODO)/s//memcmp(buf + i, NODO, LUNGHEZZA_NODO - 1)/' "general search: nine bytes of the keyword" tutti
+prova $N 's/if (apriFinestra(k) \&\& (finiFinestra >> LUNGHEZZA_NODO \& 1) != 0) {/if (apriFinestra(k)) {/' "node token: a glued tail dropped" tutti
+prova $K 's/pos += testa.lunghezza - 1;/pos += testa.lunghezza - 2;/' "statement head: the read position inside its last token" tutti
+equivalente "statement head: the read position past the space after it" "that space is white, which the next read skips anyway"
+prova $K 's/if ((~uguali \& testa.bit) != 0) return false;/if ((~uguali \& testa.bit >> 1) != 0) return false;/' "statement head: the space after its last token not compared" tutti
+prova $K 's/if (pos + TESTA_MASSIMA > fine) return false;/if (pos + 16 > fine) return false;/' "statement head: compared with fewer than 32 bytes in the block" asan
+prova $P "s/^    t.testo\[t.lunghezza++\] = ' ';/    (void)0;/" "statement heads without the space after the last token" tutti
+prova $D 's/        tries = 1;/        tries = 0;/' "a transform head's flag not counted in the name look-ahead"
+prova $T 's/seguono(token, TESTA_TRASLAZIONE)/seguono(token, TESTA_ROTAZIONE)/' "a rotate head taken for the translate"
+prova $T 's/if (!seguono(token, TESTA_ROTAZIONE)) {/if (!seguono(token, TESTA_TRASLAZIONE)) {/' "a translate head taken for the rotate"
+prova $F 's/seguono(token, TESTA_COLORE)/seguono(token, TESTA_TRASLAZIONE)/' "a translate head taken for the colour"
 equivalente "candidate search: the third byte not tested" "every candidate is then compared whole"
 equivalente "region ahead opened 33 bytes past a node" "the next-bytes search covers what the region would have"
 prova $U 's/CIFRE_INTERE = 19;/CIFRE_INTERE = 20;/' "in-place number: 20 digits gathered in 64 bits" tutti

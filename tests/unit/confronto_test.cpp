@@ -1,6 +1,8 @@
 // The block reader against the simple reader: random sequences of reads over
 // generated and mutated scene text, at block sizes that put block edges
-// everywhere, must give the same results, tokens, numbers and flags.
+// everywhere, must give the same results, tokens, numbers and flags. A
+// statement head the block reader takes at once must be the very tokens the
+// simple reader reads one at a time.
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -29,7 +31,23 @@ const char* const pezzi[] = {
     "\".pa\"", "-type", "\"double3\"", "\"float3\"", "\"spotLight1\";", "-n", "-p", ";", "40;",
     "-38.5", "25", "0.5", "1e3", "1e", "1e+", "-.", "+", ".", "5.", "-0", "e7", "123456789",
     "0.000001", "99999999999999999999999999999999999999999", "\"pCube1\";", "\0", "\x1a", "x",
+    "transform -n", "spotLight -n", "\".t\" -type \"double3\"", "\".r\" -type \"double3\"",
+    "\".cl\" -type \"float3\"",
 };
+const Testa* const teste[] = {&TESTA_TRASFORMAZIONE, &TESTA_FORMA, &TESTA_TRASLAZIONE, &TESTA_ROTAZIONE,
+                              &TESTA_COLORE};
+
+// The simple reader's tokens for a head the block reader took: each must be
+// the head's next word.
+void leggiTesta(const Testa& testa, int prova, int passo) {
+    const std::string testo(testa.testo, testa.lunghezza);
+    for (std::size_t da = 1; da < testo.size();) {
+        const std::size_t a = testo.find(' ', da);
+        ASSERT_EQ(semplice::leggiToken(tokenSemplice), 1) << "scene #" << prova << " step " << passo;
+        ASSERT_EQ(testo.substr(da, a - da), tokenSemplice) << "scene #" << prova << " step " << passo;
+        da = a + 1;
+    }
+}
 const char spazi[] = {' ', '\n', '\t', '\r', '\v', '\f'};
 
 std::string scenaCasuale(std::mt19937& rng) {
@@ -73,7 +91,7 @@ TEST(Confronto, BlockReaderMatchesTheSimpleReader) {
         for (int passo = 0; passo < 400; ++passo) {
             int ra = 0, rb = 0;
             float na = -1, nb = -1;
-            switch (operazioni() % 3) {
+            switch (operazioni() % 4) {
                 case 0:
                     ra = leggiToken(tokenBlocco);
                     rb = semplice::leggiToken(tokenSemplice);
@@ -82,9 +100,15 @@ TEST(Confronto, BlockReaderMatchesTheSimpleReader) {
                     ra = leggiTokenNodo(tokenBlocco);
                     rb = semplice::leggiTokenNodo(tokenSemplice);
                     break;
-                default:
+                case 2:
                     ra = leggiNumero(&na);
                     rb = semplice::leggiNumero(&nb);
+                    break;
+                default: {
+                    const Testa& testa = *teste[operazioni() % (sizeof teste / sizeof *teste)];
+                    if (seguono(tokenBlocco, testa)) leggiTesta(testa, prova, passo);
+                    if (HasFatalFailure()) return;
+                }
             }
             ASSERT_EQ(ra, rb) << "scene #" << prova << " step " << passo;
             ASSERT_STREQ(tokenBlocco, tokenSemplice) << "scene #" << prova << " step " << passo;
