@@ -165,9 +165,10 @@ char* scriviGrande(char* p, Grande g) {
     return scriviCifre(p, cifre + quante, sizeof cifre - quante);
 }
 
-}  // namespace
-
-char* scriviNumero(char* dove, double valore) {
+// Every value but the usual one: not finite, or not a float's value, or
+// 4e9 or more. Big enough that it is not inlined, so that the usual value's
+// path needs no room for the big integer.
+char* scriviNumeroGenerale(char* dove, double valore) {
     if (!std::isfinite(valore)) {
         // Never written by the converter; printf's words, for completeness.
         const int n = std::snprintf(dove, NUMERO_MASSIMO, "%f", valore);
@@ -175,18 +176,6 @@ char* scriviNumero(char* dove, double valore) {
     }
     char* p = dove;
     if (std::signbit(valore)) *p++ = '-';
-#if defined(FLT_EVAL_METHOD) && FLT_EVAL_METHOD == 0
-    // A value that a float holds (every number the scene gives) has at most
-    // 24 significant bits, and 10^6 = 15625 * 2^6 has 14: their product is
-    // exact in a double, and below 2^52 adding and taking away 2^52 rounds it
-    // to the nearest integer, ties to even, as printf rounds.
-    const double assoluto = std::fabs(valore);
-    if (assoluto < 4.0e9 && static_cast<double>(static_cast<float>(assoluto)) == assoluto) {
-        const double milionesimi = assoluto * 1e6;
-        constexpr double DUE_ALLA_52 = 4503599627370496.0;
-        return scriviMilionesimi(p, static_cast<std::uint64_t>((milionesimi + DUE_ALLA_52) - DUE_ALLA_52));
-    }
-#endif
     // |valore| = m * 2^e exactly.
     std::uint64_t bit;
     std::memcpy(&bit, &valore, sizeof bit);
@@ -235,4 +224,25 @@ char* scriviNumero(char* dove, double valore) {
     else
         spostaDestraArrotondando(g, -e);
     return scriviGrande(p, g);
+}
+
+}  // namespace
+
+char* scriviNumero(char* dove, double valore) {
+#if defined(FLT_EVAL_METHOD) && FLT_EVAL_METHOD == 0
+    // A value that a float holds (every number the scene gives) has at most
+    // 24 significant bits, and 10^6 = 15625 * 2^6 has 14: their product is
+    // exact in a double, and below 2^52 adding and taking away 2^52 rounds it
+    // to the nearest integer, ties to even, as printf rounds. A NaN fails the
+    // first test.
+    const double assoluto = std::fabs(valore);
+    if (assoluto < 4.0e9 && static_cast<double>(static_cast<float>(assoluto)) == assoluto) {
+        char* p = dove;
+        if (std::signbit(valore)) *p++ = '-';
+        constexpr double DUE_ALLA_52 = 4503599627370496.0;
+        const double intero = (assoluto * 1e6 + DUE_ALLA_52) - DUE_ALLA_52;  // below 2^63
+        return scriviMilionesimi(p, static_cast<std::uint64_t>(static_cast<std::int64_t>(intero)));
+    }
+#endif
+    return scriviNumeroGenerale(dove, valore);
 }
