@@ -143,6 +143,7 @@ equivalente "region ahead opened 33 bytes past a node" "the next-bytes search co
 prova $U 's/CIFRE_INTERE = 19;/CIFRE_INTERE = 20;/' "in-place number: 20 digits gathered in 64 bits" tutti
 prova $U 's/if (esponente < ESPONENTE_BREVE_LIMITE)/if (esponente < 10)/' "in-place number: exponent capped at two digits" tutti
 prova $U 's/if (pos + NUMERO_BREVE + 2 > fine) return -1;/if (pos + NUMERO_BREVE > fine) return -1;/' "in-place number: an exponent's sign looked at past the block (only AddressSanitizer sees it)" asan
+prova $U 's/            if (veloce >= 0) return veloce;/            (void)veloce;/' "number: the usual one read again byte at a time" tutti
 prova $U 's/if ((\*p | 0x20) == .e.) {/if (*p == '"'"'e'"'"') {/' "in-place number: a capital E exponent not read" tutti
 prova $L 's/if ((bit \& 0x1fffffffu) == 0x10000000u) return false;//' "one double operation: no midpoint test" tutti
 prova $O '0,/(resto == meta \&\& (n \& 1) != 0)/s//(resto == meta)/' "writer, 64-bit path: ties away from zero" tutti
@@ -153,7 +154,7 @@ prova $O 's/} else if (parte < 100) {/} else if (parte <= 100) {/' "writer: an i
 prova $O 's/std::memcpy(p + 4, COPPIE + 2 \* (basse % 100), 2);/std::memcpy(p + 4, COPPIE + 2 * (basse \/ 100), 2);/' "writer: the last two decimals taken from the middle pair" tutti
 prova $O 's/ \&\& (prodotto >> (64 - e)) == 0)/)/' "writer: 64-bit path for products that overflow" tutti
 prova $O 's/if (assoluto < 4.0e9 \&\& static_cast<double>(static_cast<float>(assoluto)) == assoluto) {/if (assoluto < 4.0e9) {/' "writer, float path: taken by values a float does not hold" tutti
-prova $O 's/((milionesimi + DUE_ALLA_52) - DUE_ALLA_52)/(milionesimi)/' "writer, float path: millionths cut instead of rounded" tutti
+prova $O 's/(assoluto \* 1e6 + DUE_ALLA_52) - DUE_ALLA_52;/assoluto * 1e6;/' "writer, float path: millionths cut instead of rounded" tutti
 equivalente "writer, big integers: six digits all after the point" "big integers only write values below 2^-74 (the one digit 0) or of over 2^63 millionths (19 digits or more)"
 prova $O 's/std::memcpy(p, cifre + n - 6, 6);/std::memcpy(p, cifre + n - 7, 6);/' "writer, big integers: the decimals taken one place early" tutti
 
