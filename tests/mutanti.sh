@@ -150,6 +150,7 @@ prova $O '0,/(resto == meta \&\& (n \& 1) != 0)/s//(resto == meta)/' "writer, 64
 prova $O '0,/(resto == meta \&\& (n \& 1) != 0)/s//(resto == meta \&\& false)/' "writer, 64-bit path: ties toward zero" tutti
 prova $O '/e < 0 \&\& e >= -127/,$s/(resto == meta \&\& (n \& 1) != 0)/(resto == meta)/' "writer, 128-bit path: ties away from zero" tutti
 prova $O 's/if (parte >= 10) {/if (parte > 10) {/' "writer: an integer part that begins with 10, past two digits, written as one digit" tutti
+prova $O 's/std::size_t cifre = 3;/std::size_t cifre = 2;/' "writer: an integer part of three digits or more counted one short" tutti
 prova $O 's/} else if (parte < 100) {/} else if (parte <= 100) {/' "writer: an integer part of 100 taken for two digits" tutti
 prova $O 's/std::memcpy(p + 4, COPPIE + 2 \* (basse % 100), 2);/std::memcpy(p + 4, COPPIE + 2 * (basse \/ 100), 2);/' "writer: the last two decimals taken from the middle pair" tutti
 prova $O 's/ \&\& (prodotto >> (64 - e)) == 0)/)/' "writer: 64-bit path for products that overflow" tutti

@@ -65,20 +65,20 @@ char* scriviMilionesimi(char* p, std::uint64_t n) {
         std::memcpy(p, COPPIE + 2 * parte, 2);
         p += 2;
     } else {
-        char intera[20];
-        std::size_t quante = sizeof intera;
+        // Written backwards from its last digit, once its digits are counted.
+        std::size_t cifre = 3;
+        for (std::uint64_t resto = parte / 1000; resto != 0; resto /= 10) ++cifre;
+        char* q = p + cifre;
+        p = q;
         for (; parte >= 100; parte /= 100) {
-            quante -= 2;
-            std::memcpy(intera + quante, COPPIE + 2 * (parte % 100), 2);
+            q -= 2;
+            std::memcpy(q, COPPIE + 2 * (parte % 100), 2);
         }
         if (parte >= 10) {
-            quante -= 2;
-            std::memcpy(intera + quante, COPPIE + 2 * parte, 2);
+            std::memcpy(q - 2, COPPIE + 2 * parte, 2);
         } else {
-            intera[--quante] = static_cast<char>('0' + parte);
+            q[-1] = static_cast<char>('0' + parte);
         }
-        std::memcpy(p, intera + quante, sizeof intera - quante);
-        p += sizeof intera - quante;
     }
     *p++ = '.';
     const std::uint32_t alte = frazione / 10000;
