@@ -1,0 +1,19 @@
+//Maya ASCII 2024 scene
+// Statement heads spelled nearly as Maya writes them: a space doubled, a tab,
+// a character glued on, one token more before the name. Each reads as its
+// tokens read one at a time.
+createNode transform -n a b "spotLight1";
+	setAttr ".t" -type "double3" 9 9 9 ;
+createNode transform -n a "spotLight1";
+	setAttr ".t"  -type "double3" 1 2 3 ; ;
+	setAttr ".r" -type	"double3" 90 0 0 ;
+createNode spotLight -nX "spotLightShape1" -p "spotLight1";
+	setAttr ".cl" -type "float3"X 0.5 0.25 1 ;
+	setAttr ".ca" 40;
+createNode transform  -n "spotLight2";
+	setAttr ".r" -type "double3" 4 5 6 ;
+createNode spotLight -n "spotLightShape2" -p "spotLight2";
+	setAttr ".t" -type "double3" 7 8 9 ;
+	setAttr ".cl" -type "float3" 1 0 0 ;
+createNode transform -n "spotLight3";
+	setAttr ".t" -type "double3"x 4 5 6 ;
