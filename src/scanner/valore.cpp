@@ -1,6 +1,6 @@
-// Number text to float, exactly as strtof rounds it: one double operation
-// where that is exact, else strtof on the text itself or on a canonical text
-// that keeps every digit a rounding decision can need.
+// Number text to float, exactly as strtof rounds it: strtof on a canonical
+// text that keeps every digit a rounding decision can need (the one double
+// operation, valoreDiretto, is in valore.h).
 #include "valore.h"
 
 #include <cfloat>

@@ -1,7 +1,7 @@
 // Number text to float, exact: the value strtof gives the text (the nearest
 // float, ties to even), with an overflow to infinity clamped to the largest
-// float. Three ways to it, from the cheapest: one double operation, strtof on
-// a short text, and a canonical text of bounded length for any text at all.
+// float. Two ways to it, the cheaper first: one double operation, and strtof
+// on a canonical text of bounded length, for any text at all.
 #ifndef MA2D3D_VALORE_H
 #define MA2D3D_VALORE_H
 
