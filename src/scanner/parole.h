@@ -1,5 +1,6 @@
 // The scanner's keywords, their comparison lengths and the prefix test made
-// against them. This table is the one place where keywords are spelled.
+// against them, and the statement heads built from them. This table is the
+// one place where keywords are spelled.
 #ifndef MA2D3D_PAROLE_H
 #define MA2D3D_PAROLE_H
 
