@@ -100,7 +100,7 @@ prova $T '/bool leggiOltreIstruzione() {/,/^}/{/CREATE_NODE/d}' "a rename statem
 prova $T "s/token\[n - 1\] == ';'/token[0] == ';'/" "a rename statement ends at a token that begins with ';'"
 prova $D '0,/return gestisciTrasformazione();/s//{ gestisciTrasformazione(); return FINE_CHIAMATA; }/' "node start ends the call after a transform"
 prova $D '/Ritorno secondaChance() {/,/^}/s/return gestisciTrasformazione();/{ gestisciTrasformazione(); return FINE_CHIAMATA; }/' "second chance ends the call after a transform"
-prova $D '/Ritorno inizioNodo() {/{n;s/$/ numero = 0.0f;/}' "the last number reset at every node start"
+prova $D 's/^Ritorno inizioNodo() {$/Ritorno inizioNodo() { numero = 0.0f;/' "the last number reset at every node start"
 R=src/driver/driver.cpp
 prova $R 's/if (argc != 3) {/if (argc < 3) {/' "more than two arguments taken"
 prova $R 's/else if (scenaMaya(percorsoCodice))/else if (false)/' "a code path naming another scene overwritten"
