@@ -152,7 +152,8 @@ prova $O '/e < 0 \&\& e >= -127/,$s/(resto == meta \&\& (n \& 1) != 0)/(resto ==
 prova $O 's/if (parte >= 10) {/if (parte > 10) {/' "writer: an integer part that begins with 10, past two digits, written as one digit" tutti
 prova $O 's/std::size_t cifre = 3;/std::size_t cifre = 2;/' "writer: an integer part of three digits or more counted one short" tutti
 prova $O 's/} else if (parte < 100) {/} else if (parte <= 100) {/' "writer: an integer part of 100 taken for two digits" tutti
-prova $O 's/std::memcpy(p + 4, COPPIE + 2 \* (basse % 100), 2);/std::memcpy(p + 4, COPPIE + 2 * (basse \/ 100), 2);/' "writer: the last two decimals taken from the middle pair" tutti
+prova $O 's/429497u/429496u/' "writer: the decimals' multiplier rounded down" tutti
+prova $O '0,/y = (y \& 0xffffffffu) \* 100;/s//y = y * 100;/' "writer: the middle decimals taken with the first pair still above" tutti
 prova $O 's/ \&\& (prodotto >> (64 - e)) == 0)/)/' "writer: 64-bit path for products that overflow" tutti
 prova $O 's/if (assoluto < 4.0e9 \&\& static_cast<double>(static_cast<float>(assoluto)) == assoluto) {/if (assoluto < 4.0e9) {/' "writer, float path: taken by values a float does not hold" tutti
 prova $O 's/(assoluto \* 1e6 + DUE_ALLA_52) - DUE_ALLA_52;/assoluto * 1e6;/' "writer, float path: millionths cut instead of rounded" tutti

@@ -81,11 +81,16 @@ char* scriviMilionesimi(char* p, std::uint64_t n) {
         }
     }
     *p++ = '.';
-    const std::uint32_t alte = frazione / 10000;
-    const std::uint32_t basse = frazione % 10000;
-    std::memcpy(p, COPPIE + 2 * alte, 2);
-    std::memcpy(p + 2, COPPIE + 2 * (basse / 100), 2);
-    std::memcpy(p + 4, COPPIE + 2 * (basse % 100), 2);
+    // The six decimals two at a time: frazione times 2^32 / 10^4, rounded
+    // up, has the first two above its low 32 bits and the rest below them as
+    // a binary fraction, of which each product by 100 brings out two more.
+    // Exact for every frazione under 10^6.
+    std::uint64_t y = std::uint64_t{frazione} * 429497u;
+    std::memcpy(p, COPPIE + 2 * (y >> 32), 2);
+    y = (y & 0xffffffffu) * 100;
+    std::memcpy(p + 2, COPPIE + 2 * (y >> 32), 2);
+    y = (y & 0xffffffffu) * 100;
+    std::memcpy(p + 4, COPPIE + 2 * (y >> 32), 2);
     return p + 6;
 }
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cfloat>
+#include <cstdio>
 #include <string>
 
 #include "output/formato.h"
@@ -50,6 +51,16 @@ TEST(Numero, WrittenAsPrintfF) {
         {1e300, "1000000000000000052504760255204420248704468581108159154915854115511802457988908195786371375080447864043704443832883878176942523235360430575644792184786706982848387200926575803737830233794788090059368953234970799945081119038967640880074652742780142494579258788820056842838115669472196386865459400540160.000000"},
     };
     for (const Caso& c : casi) EXPECT_EQ(testoDi(c.valore), c.testo) << c.testo;
+}
+
+// Every six-digit fraction: the double nearest to f / 10^6 is within a tiny
+// part of a millionth of it, so it is written as f.
+TEST(Numero, EverySixDigitFraction) {
+    for (unsigned f = 0; f < 1000000; ++f) {
+        char atteso[16];
+        std::snprintf(atteso, sizeof atteso, "0.%06u", f);
+        ASSERT_EQ(testoDi(f / 1e6), atteso) << f;
+    }
 }
 
 }  // namespace
