@@ -92,7 +92,7 @@ prova $T '/        lunghezzaNome = 0;/{n;s/return uscita();/return FINE_CHIAMATA
 prova $T '0,/if (corrisponde(token, CREATE_NODE)) return INIZIO_NODO;/s//(void)0;/' "translate swallows a createNode"
 prova $T '/Rotate: /{n;n;s/if (corrisponde(token, CREATE_NODE)) return INIZIO_NODO;/(void)0;/}' "rotate's first read swallows a createNode"
 prova $T '/if (!corrisponde(token, SET_ATTR)) return uscita();/s/uscita()/FINE_CHIAMATA/' "rotate's second read swallows a createNode"
-prova $T '/if (!corrisponde(token, ATTR_ROTAZIONE)) return uscita();/s/uscita()/FINE_CHIAMATA/' "rotate's attribute read swallows a createNode"
+prova $T '/if (rotazione == ALTRO_ATTRIBUTO) return uscita();/s/uscita()/FINE_CHIAMATA/' "rotate's attribute read swallows a createNode"
 prova $T 's/if (corrisponde(token, RENAME)) {/if (false) {/' "no rename statement read past"
 prova $T '/if (!leggiOltreIstruzione()) return uscita();/{n;d}' "no fresh read after a rename statement"
 prova $T 's/if (!leggiOltreIstruzione()) return uscita();/if (!leggiOltreIstruzione()) return FINE_CHIAMATA;/' "a createNode in a rename statement swallowed"
@@ -135,9 +135,9 @@ prova $K 's/if ((~uguali \& testa.bit) != 0) return false;/if ((~uguali \& testa
 prova $K 's/if (pos + TESTA_MASSIMA > fine) return false;/if (pos + 16 > fine) return false;/' "statement head: compared with fewer than 32 bytes in the block" asan
 prova $P "s/^    t.testo\[t.lunghezza++\] = ' ';/    (void)0;/" "statement heads without the space after the last token" tutti
 prova $D 's/        tries = 1;/        tries = 0;/' "a transform head's flag not counted in the name look-ahead"
-prova $T 's/seguono(token, TESTA_TRASLAZIONE)/seguono(token, TESTA_ROTAZIONE)/' "a rotate head taken for the translate"
-prova $T 's/if (!seguono(token, TESTA_ROTAZIONE)) {/if (!seguono(token, TESTA_TRASLAZIONE)) {/' "a translate head taken for the rotate"
-prova $F 's/seguono(token, TESTA_COLORE)/seguono(token, TESTA_TRASLAZIONE)/' "a translate head taken for the colour"
+prova $T 's/leggiAttributo(TESTA_TRASLAZIONE,/leggiAttributo(TESTA_ROTAZIONE,/' "a rotate head taken for the translate"
+prova $T 's/leggiAttributo(TESTA_ROTAZIONE,/leggiAttributo(TESTA_TRASLAZIONE,/' "a translate head taken for the rotate"
+prova $F 's/leggiAttributo(TESTA_COLORE,/leggiAttributo(TESTA_TRASLAZIONE,/' "a translate head taken for the colour"
 equivalente "candidate search: the third byte not tested" "every candidate is then compared whole"
 equivalente "region ahead opened 33 bytes past a node" "the next-bytes search covers what the region would have"
 prova $U 's/CIFRE_INTERE = 19;/CIFRE_INTERE = 20;/' "in-place number: 20 digits gathered in 64 bits" tutti

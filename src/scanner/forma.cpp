@@ -10,15 +10,9 @@ Ritorno gestisciForma() {
         if (corrisponde(token, CREATE_NODE)) return INIZIO_NODO;
         // The three tests run in this order on whatever token is current,
         // each leaving the token after its values current for the next.
-        bool colore = seguono(token, TESTA_COLORE);
-        if (!colore) {
-            leggiToken(token);  // the attribute name
-            if (corrisponde(token, ATTR_COLORE)) {
-                if (!leggiFinoA(TIPO_FLOAT3)) return FINE_CHIAMATA;
-                colore = true;
-            }
-        }
-        if (colore) {
+        const Attributo colore = leggiAttributo(TESTA_COLORE, ATTR_COLORE, TIPO_FLOAT3);
+        if (colore == FINE_SCENA) return FINE_CHIAMATA;
+        if (colore == VALORI) {
             scriviNumeroLetto(DIFFUSE_R);
             scriviNumeroLetto(DIFFUSE_G);
             scriviNumeroLetto(DIFFUSE_B);

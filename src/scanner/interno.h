@@ -32,6 +32,23 @@ enum Ritorno {
 // Reads tokens until one matches `a` (or `b`); false when the scene ends first.
 bool leggiFinoA(Parola a, Parola b = NUMERO_PAROLE);
 
+// What an attribute statement holds, as leggiAttributo reads it.
+enum Attributo {
+    VALORI,           // the attribute looked for: its values come next
+    ALTRO_ATTRIBUTO,  // another attribute: its name is the current token
+    FINE_SCENA        // the scene ended before the value type
+};
+
+// Reads the attribute name after a setAttr and, when it is `attributo`, on to
+// its value type `tipo`: at once where the scene spells `testa` (built from
+// the two) as Maya does, else a token at a time.
+inline Attributo leggiAttributo(const Testa& testa, Parola attributo, Parola tipo) {
+    if (seguono(token, testa)) return VALORI;
+    leggiToken(token);
+    if (!corrisponde(token, attributo)) return ALTRO_ATTRIBUTO;
+    return leggiFinoA(tipo) ? VALORI : FINE_SCENA;
+}
+
 // Reads a number and writes it as `proprieta` of the current light; with no
 // current light the number is read all the same and nothing is written.
 void scriviNumeroLetto(Proprieta proprieta);

@@ -3,7 +3,6 @@
 // matched in place in the block when the block holds the bytes a short text
 // needs, else byte at a time across refills; the value comes from valore.h.
 #include <cstdint>
-#include <cstring>
 
 #include "blocco.h"
 #include "flusso.h"

@@ -86,15 +86,9 @@ Ritorno gestisciTrasformazione() {
         leggiToken(token);
     }
     if (corrisponde(token, SET_ATTR)) {
-        bool valori = seguono(token, TESTA_TRASLAZIONE);
-        if (!valori) {
-            leggiToken(token);
-            if (corrisponde(token, ATTR_TRASLAZIONE)) {
-                if (!leggiFinoA(TIPO_DOUBLE3)) return FINE_CHIAMATA;
-                valori = true;
-            }
-        }
-        if (valori) {
+        const Attributo traslazione = leggiAttributo(TESTA_TRASLAZIONE, ATTR_TRASLAZIONE, TIPO_DOUBLE3);
+        if (traslazione == FINE_SCENA) return FINE_CHIAMATA;
+        if (traslazione == VALORI) {
             scriviNumeroLetto(POSITION_X);
             scriviNumeroLetto(POSITION_Y);
             scriviNumeroLetto(POSITION_Z);
@@ -110,11 +104,9 @@ Ritorno gestisciTrasformazione() {
     if (corrisponde(token, CREATE_NODE)) return INIZIO_NODO;
     leggiToken(token);
     if (!corrisponde(token, SET_ATTR)) return uscita();
-    if (!seguono(token, TESTA_ROTAZIONE)) {
-        leggiToken(token);
-        if (!corrisponde(token, ATTR_ROTAZIONE)) return uscita();
-        if (!leggiFinoA(TIPO_DOUBLE3)) return FINE_CHIAMATA;
-    }
+    const Attributo rotazione = leggiAttributo(TESTA_ROTAZIONE, ATTR_ROTAZIONE, TIPO_DOUBLE3);
+    if (rotazione == ALTRO_ATTRIBUTO) return uscita();
+    if (rotazione == FINE_SCENA) return FINE_CHIAMATA;
 
     // Direction from the first two angles; the third is never read.
     const float a = leggiAngolo();
