@@ -57,9 +57,10 @@ inline int nodoTrovato(char* dest, std::size_t k) {
 
 // A candidate at k is a node token when it follows white space, or stands at
 // `da` (the read position, where a token starts unless the byte is white),
-// and spells the keyword. The block holds the keyword's bytes from k.
+// and spells the keyword. The block holds CONFRONTO_MASSIMO bytes from k, so
+// the keyword test runs on them in place.
 inline bool nodoA(std::size_t k, std::size_t da) {
-    return (k == da || spazio(buf[k - 1])) && std::memcmp(buf + k, NODO, LUNGHEZZA_NODO) == 0;
+    return (k == da || spazio(buf[k - 1])) && corrisponde(reinterpret_cast<const char*>(buf + k), CREATE_NODE);
 }
 
 // The first index in [da, a) at which the block holds the node keyword's
