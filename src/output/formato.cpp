@@ -54,32 +54,37 @@ constexpr char COPPIE[] =
     "0001020304050607080910111213141516171819202122232425262728293031323334353637383940414243444546474849"
     "5051525354555657585960616263646566676869707172737475767778798081828384858687888990919293949596979899";
 
-char* scriviMilionesimi(char* p, std::uint64_t n) {
-    std::uint64_t parte = n / MILIONE;
-    const std::uint32_t frazione = static_cast<std::uint32_t>(n % MILIONE);
-    // The integer part: one or two digits at once, the usual case, else two
-    // at a time from the least significant.
-    if (parte < 10) {
-        *p++ = static_cast<char>('0' + parte);
-    } else if (parte < 100) {
-        std::memcpy(p, COPPIE + 2 * parte, 2);
+// scriviIntero's body, which the number writer also takes in line.
+inline char* intero(char* p, std::uint64_t n) {
+    // One or two digits at once, the usual case, else two at a time from the
+    // least significant.
+    if (n < 10) {
+        *p++ = static_cast<char>('0' + n);
+    } else if (n < 100) {
+        std::memcpy(p, COPPIE + 2 * n, 2);
         p += 2;
     } else {
         // Written backwards from its last digit, once its digits are counted.
         std::size_t cifre = 3;
-        for (std::uint64_t resto = parte / 1000; resto != 0; resto /= 10) ++cifre;
+        for (std::uint64_t resto = n / 1000; resto != 0; resto /= 10) ++cifre;
         char* q = p + cifre;
         p = q;
-        for (; parte >= 100; parte /= 100) {
+        for (; n >= 100; n /= 100) {
             q -= 2;
-            std::memcpy(q, COPPIE + 2 * (parte % 100), 2);
+            std::memcpy(q, COPPIE + 2 * (n % 100), 2);
         }
-        if (parte >= 10) {
-            std::memcpy(q - 2, COPPIE + 2 * parte, 2);
+        if (n >= 10) {
+            std::memcpy(q - 2, COPPIE + 2 * n, 2);
         } else {
-            q[-1] = static_cast<char>('0' + parte);
+            q[-1] = static_cast<char>('0' + n);
         }
     }
+    return p;
+}
+
+char* scriviMilionesimi(char* p, std::uint64_t n) {
+    const std::uint32_t frazione = static_cast<std::uint32_t>(n % MILIONE);
+    p = intero(p, n / MILIONE);
     *p++ = '.';
     // The six decimals two at a time: frazione times 2^32 / 10^4, rounded
     // up, has the first two above its low 32 bits and the rest below them as
@@ -251,3 +256,5 @@ char* scriviNumero(char* dove, double valore) {
 #endif
     return scriviNumeroGenerale(dove, valore);
 }
+
+char* scriviIntero(char* dove, std::uint64_t n) { return intero(dove, n); }

@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "../output/formato.h"
 #include "interno.h"
 
 namespace {
@@ -31,17 +32,10 @@ bool leggiOltreIstruzione() {
 
 // Names the light `numero`: "spotLight" and the number in decimal, as "%d"
 // writes it (no leading zeros or spaces), in nomeluce and lunghezzaNome.
-void nomina(std::uint64_t numero) {
+MA2D3D_FUORI_LINEA void nomina(std::uint64_t numero) {
     static const char TESTA[] = "spotLight";
-    char cifre[20];
-    std::size_t n = 0;
-    do {
-        cifre[n++] = static_cast<char>('0' + numero % 10);
-        numero /= 10;
-    } while (numero != 0);
     std::memcpy(nomeluce, TESTA, sizeof TESTA - 1);
-    for (std::size_t i = 0; i < n; ++i) nomeluce[sizeof TESTA - 1 + i] = cifre[n - 1 - i];
-    lunghezzaNome = sizeof TESTA - 1 + n;
+    lunghezzaNome = static_cast<std::size_t>(scriviIntero(nomeluce + sizeof TESTA - 1, numero) - nomeluce);
     nomeluce[lunghezzaNome] = '\0';
 }
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cfloat>
+#include <cstdint>
 #include <cstdio>
 #include <string>
 
@@ -60,6 +61,17 @@ TEST(Numero, EverySixDigitFraction) {
         char atteso[16];
         std::snprintf(atteso, sizeof atteso, "0.%06u", f);
         ASSERT_EQ(testoDi(f / 1e6), atteso) << f;
+    }
+}
+
+// The light number's digits: each digit count, its edges, and the largest.
+TEST(Intero, WrittenAsPrintfLlu) {
+    const std::uint64_t casi[] = {0, 7, 9, 10, 42, 99, 100, 101, 999, 1000, 1009, 13692, 99999, 100000,
+                                  1000000007, 4294967296, 18446744073709551615u};
+    for (std::uint64_t n : casi) {
+        char atteso[24], scritto[24];
+        std::snprintf(atteso, sizeof atteso, "%llu", static_cast<unsigned long long>(n));
+        EXPECT_EQ(std::string(scritto, scriviIntero(scritto, n)), atteso);
     }
 }
 
