@@ -144,6 +144,8 @@ prova $U 's/CIFRE_INTERE = 19;/CIFRE_INTERE = 20;/' "in-place number: 20 digits 
 prova $U 's/if (esponente < ESPONENTE_BREVE_LIMITE)/if (esponente < 10)/' "in-place number: exponent capped at two digits" tutti
 prova $U 's/if (pos + NUMERO_BREVE + 2 > fine) return -1;/if (pos + NUMERO_BREVE > fine) return -1;/' "in-place number: an exponent's sign looked at past the block (only AddressSanitizer sees it)" asan
 prova $U 's/            if (veloce >= 0) return veloce;/            (void)veloce;/' "number: the usual one read again byte at a time" tutti
+prova $U 's/(bianchi >> inizio) != 0 ? numeroNelBlocco<true>/true ? numeroNelBlocco<true>/' "in-place number: read without bounds where no white byte follows it within 16 bytes" tutti
+equivalente "in-place number: always read with bounds" "the bounds then tested are never reached; only speed is lost"
 prova $U 's/if ((\*p | 0x20) == .e.) {/if (*p == '"'"'e'"'"') {/' "in-place number: a capital E exponent not read" tutti
 prova $L 's/if ((bit \& 0x1fffffffu) == 0x10000000u) return false;//' "one double operation: no midpoint test" tutti
 prova $O '0,/(resto == meta \&\& (n \& 1) != 0)/s//(resto == meta)/' "writer, 64-bit path: ties away from zero" tutti

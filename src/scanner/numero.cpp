@@ -26,6 +26,12 @@ constexpr int ESPONENTE_BREVE_LIMITE = 100000;
 // byte-at-a-time reader would; calls nothing. Every loop stops at
 // `limite`, and an exponent's sign and first digit are looked at no further
 // than two bytes past it, so no byte at or past the block's end is read.
+//
+// `breve`: the caller has seen a white byte within the 16 bytes from the read
+// position. Every loop stops there at the latest (white space is neither a
+// digit nor a point nor an exponent), so it needs no test of `limite`, and
+// the text has fewer than CIFRE_INTERE digits.
+template <bool breve>
 MA2D3D_SEMPRE_INLINE int numeroNelBlocco(float* numero) {
     if (pos + NUMERO_BREVE + 2 > fine) return -1;
     const unsigned char* const inizio = buf + pos;
@@ -38,7 +44,7 @@ MA2D3D_SEMPRE_INLINE int numeroNelBlocco(float* numero) {
     std::uint64_t w = 0;
     unsigned c;
     const unsigned char* const primaCifra = p;
-    while (p < limite && (c = *p - unsigned{'0'}) < 10) {
+    while ((breve || p < limite) && (c = *p - unsigned{'0'}) < 10) {
         w = w * 10 + c;
         ++p;
     }
@@ -46,14 +52,14 @@ MA2D3D_SEMPRE_INLINE int numeroNelBlocco(float* numero) {
     int dopoPunto = 0;
     if (*p == '.') {
         const unsigned char* const frazione = ++p;
-        while (p < limite && (c = *p - unsigned{'0'}) < 10) {
+        while ((breve || p < limite) && (c = *p - unsigned{'0'}) < 10) {
             w = w * 10 + c;
             ++p;
         }
         dopoPunto = static_cast<int>(p - frazione);
         cifre += dopoPunto;
     }
-    if (p >= limite) return -1;
+    if (!breve && p >= limite) return -1;
     if (cifre == 0) {
         pos = static_cast<std::size_t>(p - buf);  // a sign or lone point stays consumed
         return 0;
@@ -64,16 +70,16 @@ MA2D3D_SEMPRE_INLINE int numeroNelBlocco(float* numero) {
         const bool esponenteNegativo = *e == '-';
         if (*e == '+' || *e == '-') ++e;
         if (*e - unsigned{'0'} < 10) {
-            while (e < limite && (c = *e - unsigned{'0'}) < 10) {
+            while ((breve || e < limite) && (c = *e - unsigned{'0'}) < 10) {
                 if (esponente < ESPONENTE_BREVE_LIMITE) esponente = esponente * 10 + static_cast<int>(c);
                 ++e;
             }
-            if (e >= limite) return -1;
+            if (!breve && e >= limite) return -1;
             if (esponenteNegativo) esponente = -esponente;
             p = e;
         }
     }
-    if (cifre > CIFRE_INTERE || !valoreDiretto(w, esponente - dopoPunto, negativo, numero)) return -1;
+    if ((!breve && cifre > CIFRE_INTERE) || !valoreDiretto(w, esponente - dopoPunto, negativo, numero)) return -1;
     pos = static_cast<std::size_t>(p - buf);
     return 1;
 }
@@ -83,7 +89,7 @@ MA2D3D_SEMPRE_INLINE int numeroNelBlocco(float* numero) {
 // registers.
 MA2D3D_FUORI_LINEA int numeroAdagio(float* numero) {
     if (!saltaSpazi()) return FINE_FLUSSO;
-    const int veloce = numeroNelBlocco(numero);
+    const int veloce = numeroNelBlocco<false>(numero);
     if (veloce >= 0) return veloce;
     iniziaCanonico();
     bool negativo = false;
@@ -135,12 +141,15 @@ MA2D3D_FUORI_LINEA int numeroAdagio(float* numero) {
 }  // namespace
 
 int leggiNumero(float* numero) {
-    // The usual number: less than 16 white bytes before it, and in place.
+    // The usual number: less than 16 white bytes before it, and in place;
+    // with no bound to test when a white byte follows it in those 16.
     if (pos + 16 <= fine) {
-        const unsigned altro = ~bianchi16(buf + pos) & 0xffffu;
+        const unsigned bianchi = bianchi16(buf + pos);
+        const unsigned altro = ~bianchi & 0xffffu;
         if (altro != 0) {
-            pos += primoBit(altro);
-            const int veloce = numeroNelBlocco(numero);
+            const unsigned inizio = primoBit(altro);
+            pos += inizio;
+            const int veloce = (bianchi >> inizio) != 0 ? numeroNelBlocco<true>(numero) : numeroNelBlocco<false>(numero);
             if (veloce >= 0) return veloce;
         }
     }
