@@ -133,11 +133,12 @@ prova $K 's/pos += testa.lunghezza - 1;/pos += testa.lunghezza - 2;/' "statement
 equivalente "statement head: the read position past the space after it" "that space is white, which the next read skips anyway"
 prova $K 's/if ((~uguali \& testa.bit) != 0) return false;/if ((~uguali \& testa.bit >> 1) != 0) return false;/' "statement head: the space after its last token not compared" tutti
 prova $K 's/if (pos + TESTA_MASSIMA > fine) return false;/if (pos + 16 > fine) return false;/' "statement head: compared with fewer than 32 bytes in the block" asan
-prova $P "s/^    t.testo\[t.lunghezza++\] = ' ';/    (void)0;/" "statement heads without the space after the last token" tutti
+prova $P "s/^    t.testo\[t.lunghezza++\] = dopo;/    (void)0;/" "statement heads without the space or line end after the last token" tutti
 prova $D 's/        tries = 1;/        tries = 0;/' "a transform head's flag not counted in the name look-ahead"
 prova $T 's/leggiAttributo(TESTA_TRASLAZIONE,/leggiAttributo(TESTA_ROTAZIONE,/' "a rotate head taken for the translate"
 prova $T 's/leggiAttributo(TESTA_ROTAZIONE,/leggiAttributo(TESTA_TRASLAZIONE,/' "a translate head taken for the rotate"
 prova $F 's/leggiAttributo(TESTA_COLORE,/leggiAttributo(TESTA_TRASLAZIONE,/' "a translate head taken for the colour"
+prova $F 's/if (seguono(token, TESTA_VISIBILITA)) continue;/if (seguono(token, TESTA_COLORE)) continue;/' "a colour head taken for the visibility statement"
 equivalente "candidate search: the third byte not tested" "every candidate is then compared whole"
 equivalente "region ahead opened 33 bytes past a node" "the next-bytes search covers what the region would have"
 prova $U 's/CIFRE_INTERE = 19;/CIFRE_INTERE = 20;/' "in-place number: 20 digits gathered in 64 bits" tutti

@@ -8,6 +8,9 @@ Ritorno gestisciForma() {
     for (;;) {
         if (!leggiFinoA(CREATE_NODE, SET_ATTR)) return FINE_CHIAMATA;
         if (corrisponde(token, CREATE_NODE)) return INIZIO_NODO;
+        // A visibility statement fails the three tests below, and its tokens
+        // the read-until: taken at once, it leaves its last token current.
+        if (seguono(token, TESTA_VISIBILITA)) continue;
         // The three tests run in this order on whatever token is current,
         // each leaving the token after its values current for the next.
         const Attributo colore = leggiAttributo(TESTA_COLORE, ATTR_COLORE, TIPO_FLOAT3);

@@ -109,11 +109,12 @@ inline bool corrispondeA(const char* token, Parole parole) {
 }
 
 // Statement heads as Maya writes them: a run of tokens, each after one space,
-// and the space after the last, as in ` ".t" -type "double3" `. Where the
-// scene spells the bytes at the read position so, the handlers take the run
-// at once (seguono, flusso.h) instead of reading and testing its tokens one
-// at a time; every token of a head matches what the handler would test it
-// for there, so the two ways come to the same.
+// and the space (or the line end) after the last, as in
+// ` ".t" -type "double3" `. Where the scene spells the bytes at the read
+// position so, the handlers take the run at once (seguono, flusso.h) instead
+// of reading and testing its tokens one at a time; every token of a head
+// matches what the handler would test it for there, so the two ways come to
+// the same.
 constexpr std::size_t TESTA_MASSIMA = 32;
 struct Testa {
     char testo[TESTA_MASSIMA];
@@ -122,7 +123,7 @@ struct Testa {
     char ultimo[CONFRONTO_MASSIMO]; // the last token, as the token buffer holds it
 };
 
-constexpr Testa testa(const char* primo, const char* secondo, const char* terzo = nullptr) {
+constexpr Testa testa(const char* primo, const char* secondo, const char* terzo = nullptr, char dopo = ' ') {
     Testa t{};
     const char* parti[] = {primo, secondo, terzo};
     for (const char* parte : parti) {
@@ -131,7 +132,7 @@ constexpr Testa testa(const char* primo, const char* secondo, const char* terzo 
         for (unsigned i = 0; i < CONFRONTO_MASSIMO; ++i) t.ultimo[i] = '\0';
         for (unsigned i = 0; parte[i] != '\0'; ++i) t.testo[t.lunghezza++] = t.ultimo[i] = parte[i];
     }
-    t.testo[t.lunghezza++] = ' ';
+    t.testo[t.lunghezza++] = dopo;
     t.bit = t.lunghezza == 32 ? ~std::uint32_t{0} : (std::uint32_t{1} << t.lunghezza) - 1;
     return t;
 }
@@ -141,5 +142,8 @@ inline constexpr Testa TESTA_FORMA = testa(PAROLE[SPOT_LIGHT].testo, "-n");
 inline constexpr Testa TESTA_TRASLAZIONE = testa(PAROLE[ATTR_TRASLAZIONE].testo, "-type", PAROLE[TIPO_DOUBLE3].testo);
 inline constexpr Testa TESTA_ROTAZIONE = testa(PAROLE[ATTR_ROTAZIONE].testo, "-type", PAROLE[TIPO_DOUBLE3].testo);
 inline constexpr Testa TESTA_COLORE = testa(PAROLE[ATTR_COLORE].testo, "-type", PAROLE[TIPO_FLOAT3].testo);
+// The visibility statement Maya writes in every shape node, which ends its
+// line: none of its tokens is one that the shape handler looks for.
+inline constexpr Testa TESTA_VISIBILITA = testa("-k", "off", "\".v\";", '\n');
 
 #endif

@@ -32,17 +32,17 @@ const char* const pezzi[] = {
     "-38.5", "25", "0.5", "1e3", "1e", "1e+", "-.", "+", ".", "5.", "-0", "e7", "123456789",
     "0.000001", "99999999999999999999999999999999999999999", "\"pCube1\";", "\0", "\x1a", "x",
     "transform -n", "spotLight -n", "\".t\" -type \"double3\"", "\".r\" -type \"double3\"",
-    "\".cl\" -type \"float3\"",
+    "\".cl\" -type \"float3\"", "-k off \".v\";", "-k", "off", "\".v\";",
 };
 const Testa* const teste[] = {&TESTA_TRASFORMAZIONE, &TESTA_FORMA, &TESTA_TRASLAZIONE, &TESTA_ROTAZIONE,
-                              &TESTA_COLORE};
+                              &TESTA_COLORE, &TESTA_VISIBILITA};
 
 // The simple reader's tokens for a head the block reader took: each must be
 // the head's next word.
 void leggiTesta(const Testa& testa, int prova, int passo) {
     const std::string testo(testa.testo, testa.lunghezza);
     for (std::size_t da = 1; da < testo.size();) {
-        const std::size_t a = testo.find(' ', da);
+        const std::size_t a = testo.find_first_of(" \n", da);
         ASSERT_EQ(semplice::leggiToken(tokenSemplice), 1) << "scene #" << prova << " step " << passo;
         ASSERT_EQ(testo.substr(da, a - da), tokenSemplice) << "scene #" << prova << " step " << passo;
         da = a + 1;

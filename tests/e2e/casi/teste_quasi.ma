@@ -1,7 +1,7 @@
 //Maya ASCII 2024 scene
 // Statement heads spelled nearly as Maya writes them: a space doubled, a tab,
-// a character glued on, one token more before the name. Each reads as its
-// tokens read one at a time.
+// a character glued on, one token more before the name, a statement glued to
+// the visibility one. Each reads as its tokens read one at a time.
 createNode transform -n a b "spotLight1";
 	setAttr ".t" -type "double3" 9 9 9 ;
 createNode transform -n a "spotLight1";
@@ -13,7 +13,11 @@ createNode spotLight -nX "spotLightShape1" -p "spotLight1";
 createNode transform  -n "spotLight2";
 	setAttr ".r" -type "double3" 4 5 6 ;
 createNode spotLight -n "spotLightShape2" -p "spotLight2";
+	setAttr -k off ".v";
 	setAttr ".t" -type "double3" 7 8 9 ;
 	setAttr ".cl" -type "float3" 1 0 0 ;
+	setAttr -k off ".v";setAttr ".ca" 30;
+	setAttr -k off  ".v";
+	setAttr ".pa" 2;
 createNode transform -n "spotLight3";
 	setAttr ".t" -type "double3"x 4 5 6 ;
