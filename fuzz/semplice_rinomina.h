@@ -29,6 +29,7 @@
 #define scriviDichiarazione semplice_scriviDichiarazione
 #define scriviProprieta semplice_scriviProprieta
 #define scriviNumero semplice_scriviNumero
+#define scriviIntero semplice_scriviIntero
 #define svuotaUscita semplice_svuotaUscita
 #define apriFlusso semplice_apriFlusso
 #define impostaBlocco semplice_impostaBlocco

@@ -158,8 +158,10 @@ prova $O 's/} else if (parte < 100) {/} else if (parte <= 100) {/' "writer: an i
 prova $O 's/429497u/429496u/' "writer: the decimals' multiplier rounded down" tutti
 prova $O '0,/y = (y \& 0xffffffffu) \* 100;/s//y = y * 100;/' "writer: the middle decimals taken with the first pair still above" tutti
 prova $O 's/ \&\& (prodotto >> (64 - e)) == 0)/)/' "writer: 64-bit path for products that overflow" tutti
-prova $O 's/if (assoluto < 4.0e9 \&\& static_cast<double>(static_cast<float>(assoluto)) == assoluto) {/if (assoluto < 4.0e9) {/' "writer, float path: taken by values a float does not hold" tutti
+prova $O 's/if (assoluto < 4.0e9 \&\& static_cast<double>(static_cast<float>(assoluto)) == assoluto)$/if (assoluto < 4.0e9)/' "writer, float path: taken by values a float does not hold" tutti
 prova $O 's/(assoluto \* 1e6 + DUE_ALLA_52) - DUE_ALLA_52;/assoluto * 1e6;/' "writer, float path: millionths cut instead of rounded" tutti
+prova $O 's/if (std::fabs(valore) < 4.0e9f)/if (std::fabs(valore) < 1.0e14f)/' "writer, the scene's floats: the float path taken up to 1e14, where millionths pass 2^63" tutti
+equivalente "writer, the scene's floats: the float path taken up to 4e10" "floats from 2^23 up are integers, whose millionths stay exact and below 2^63 up to 9.2e12"
 equivalente "writer, big integers: six digits all after the point" "big integers only write values below 2^-74 (the one digit 0) or of over 2^63 millionths (19 digits or more)"
 prova $O 's/std::memcpy(p, cifre + n - 6, 6);/std::memcpy(p, cifre + n - 7, 6);/' "writer, big integers: the decimals taken one place early" tutti
 

@@ -1,6 +1,6 @@
 // Checks that the code writer formats numbers exactly as printf("%f") does:
-// every float (widened to double, as the converter writes them) or a sample,
-// and random doubles of every exponent.
+// every float (as a float and widened to double, the two ways the converter
+// writes them) or a sample, and random doubles of every exponent.
 // usage: verifica_numeri tutti      all 2^32 float bit patterns (minutes)
 //        verifica_numeri campione   every exponent and sign, the mantissa's
 //                                   edges and 4096 random mantissas each, and
@@ -29,6 +29,14 @@ void confronta(double v) {
     std::snprintf(atteso, sizeof atteso, "%f", v);
     if (std::strcmp(nostro, atteso) != 0 && diversi++ < 20)
         std::printf("differs: %a gives %s, printf %s\n", v, nostro, atteso);
+    // A value a float holds goes through the float writer too, as the
+    // scene's numbers do.
+    const float f = static_cast<float>(v);
+    if (std::isnan(v) || static_cast<double>(f) == v) {
+        *scriviNumero(nostro, f) = '\0';
+        if (std::strcmp(nostro, atteso) != 0 && diversi++ < 20)
+            std::printf("differs as a float: %a gives %s, printf %s\n", v, nostro, atteso);
+    }
 }
 
 double daBit(std::uint32_t bit) {

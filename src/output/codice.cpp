@@ -82,7 +82,10 @@ void scriviDichiarazione(const char* nome, std::size_t n) {
     piena = static_cast<std::size_t>(p - uscita);
 }
 
-void scriviProprieta(const char* nome, std::size_t n, Proprieta proprieta, double valore) {
+namespace {
+
+template <typename Valore>
+void proprieta(const char* nome, std::size_t n, Proprieta proprieta, Valore valore) {
     const Riga& r = righe[proprieta];
     char* p = copiaNome(spazioPer(), nome, n);
     std::memcpy(p, r.etichetta, sizeof r.etichetta);
@@ -91,6 +94,11 @@ void scriviProprieta(const char* nome, std::size_t n, Proprieta proprieta, doubl
     if (r.ultimaDelGruppo) *p++ = '\n';
     piena = static_cast<std::size_t>(p - uscita);
 }
+
+}  // namespace
+
+void scriviProprieta(const char* nome, std::size_t n, Proprieta p, double valore) { proprieta(nome, n, p, valore); }
+void scriviProprieta(const char* nome, std::size_t n, Proprieta p, float valore) { proprieta(nome, n, p, valore); }
 
 bool svuotaUscita() {
     consegna();

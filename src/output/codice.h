@@ -26,6 +26,7 @@ void scriviDichiarazione(const char* nome, std::size_t lunghezza);
 // float literal ("%f" then "f;"), followed by an empty line when it closes
 // its group.
 void scriviProprieta(const char* nome, std::size_t lunghezza, Proprieta proprieta, double valore);
+void scriviProprieta(const char* nome, std::size_t lunghezza, Proprieta proprieta, float valore);
 
 // Hands the code held so far to the code file. False when that or any
 // earlier hand-over since the last call failed to write.

@@ -238,23 +238,39 @@ char* scriviNumeroGenerale(char* dove, double valore) {
 
 }  // namespace
 
+namespace {
+
+// A value that a float holds (every number the scene gives) has at most 24
+// significant bits, and 10^6 = 15625 * 2^6 has 14: their product is exact in
+// a double, and below 2^52 adding and taking away 2^52 rounds it to the
+// nearest integer, ties to even, as printf rounds. For such a value below
+// 4e9 in magnitude.
+inline char* scriviDiFloat(char* p, double valore) {
+    const double assoluto = std::fabs(valore);
+    if (std::signbit(valore)) *p++ = '-';
+    constexpr double DUE_ALLA_52 = 4503599627370496.0;
+    const double intero = (assoluto * 1e6 + DUE_ALLA_52) - DUE_ALLA_52;  // below 2^63
+    return scriviMilionesimi(p, static_cast<std::uint64_t>(static_cast<std::int64_t>(intero)));
+}
+
+}  // namespace
+
 char* scriviNumero(char* dove, double valore) {
 #if defined(FLT_EVAL_METHOD) && FLT_EVAL_METHOD == 0
-    // A value that a float holds (every number the scene gives) has at most
-    // 24 significant bits, and 10^6 = 15625 * 2^6 has 14: their product is
-    // exact in a double, and below 2^52 adding and taking away 2^52 rounds it
-    // to the nearest integer, ties to even, as printf rounds. A NaN fails the
-    // first test.
+    // A NaN fails the first test.
     const double assoluto = std::fabs(valore);
-    if (assoluto < 4.0e9 && static_cast<double>(static_cast<float>(assoluto)) == assoluto) {
-        char* p = dove;
-        if (std::signbit(valore)) *p++ = '-';
-        constexpr double DUE_ALLA_52 = 4503599627370496.0;
-        const double intero = (assoluto * 1e6 + DUE_ALLA_52) - DUE_ALLA_52;  // below 2^63
-        return scriviMilionesimi(p, static_cast<std::uint64_t>(static_cast<std::int64_t>(intero)));
-    }
+    if (assoluto < 4.0e9 && static_cast<double>(static_cast<float>(assoluto)) == assoluto)
+        return scriviDiFloat(dove, valore);
 #endif
     return scriviNumeroGenerale(dove, valore);
+}
+
+char* scriviNumero(char* dove, float valore) {
+#if defined(FLT_EVAL_METHOD) && FLT_EVAL_METHOD == 0
+    // A NaN fails the test.
+    if (std::fabs(valore) < 4.0e9f) return scriviDiFloat(dove, static_cast<double>(valore));
+#endif
+    return scriviNumeroGenerale(dove, static_cast<double>(valore));
 }
 
 char* scriviIntero(char* dove, std::uint64_t n) { return intero(dove, n); }
