@@ -138,6 +138,7 @@ prova $D 's/        tries = 1;/        tries = 0;/' "a transform head's flag not
 prova $T 's/leggiAttributo(TESTA_TRASLAZIONE,/leggiAttributo(TESTA_ROTAZIONE,/' "a rotate head taken for the translate"
 prova $T 's/leggiAttributo(TESTA_ROTAZIONE,/leggiAttributo(TESTA_TRASLAZIONE,/' "a translate head taken for the rotate"
 prova $F 's/leggiAttributo(TESTA_COLORE,/leggiAttributo(TESTA_TRASLAZIONE,/' "a translate head taken for the colour"
+prova $P "s/TESTA_FINE_VALORI = testa(\";\", nullptr, nullptr, '\\\\n');/TESTA_FINE_VALORI = [] { Testa t = testa(\";\", nullptr, nullptr, '\\\\n'); t.bit >>= 1; return t; }();/" "the values' end head: the line end after its semicolon not compared" tutti
 prova $F 's/if (seguono(token, TESTA_VISIBILITA)) continue;/if (seguono(token, TESTA_COLORE)) continue;/' "a colour head taken for the visibility statement"
 equivalente "candidate search: the third byte not tested" "every candidate is then compared whole"
 equivalente "region ahead opened 33 bytes past a node" "the next-bytes search covers what the region would have"

@@ -1,7 +1,8 @@
 //Maya ASCII 2024 scene
 // Statement heads spelled nearly as Maya writes them: a space doubled, a tab,
 // a character glued on, one token more before the name, a statement glued to
-// the visibility one. Each reads as its tokens read one at a time.
+// the visibility one or to a statement's closing semicolon. Each reads as its
+// tokens read one at a time.
 createNode transform -n a b "spotLight1";
 	setAttr ".t" -type "double3" 9 9 9 ;
 createNode transform -n a "spotLight1";
@@ -21,3 +22,5 @@ createNode spotLight -n "spotLightShape2" -p "spotLight2";
 	setAttr ".pa" 2;
 createNode transform -n "spotLight3";
 	setAttr ".t" -type "double3"x 4 5 6 ;
+createNode transform -n "spotLight4";
+	setAttr ".t" -type "double3" 1 1 1 ;createNode transform -n "spotLight5";

@@ -19,7 +19,7 @@ Ritorno gestisciForma() {
             scriviNumeroLetto(DIFFUSE_R);
             scriviNumeroLetto(DIFFUSE_G);
             scriviNumeroLetto(DIFFUSE_B);
-            leggiToken(token);
+            leggiDopoValori();
         }
         if (corrisponde(token, ATTR_CONO)) {
             scriviNumeroLetto(RANGE);

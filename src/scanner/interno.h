@@ -49,6 +49,12 @@ inline Attributo leggiAttributo(const Testa& testa, Parola attributo, Parola tip
     return leggiFinoA(tipo) ? VALORI : FINE_SCENA;
 }
 
+// Reads the token after a statement's typed values: at once where the
+// scene ends the statement as Maya does.
+inline void leggiDopoValori() {
+    if (!seguono(token, TESTA_FINE_VALORI)) leggiToken(token);
+}
+
 // Reads a number and writes it as `proprieta` of the current light; with no
 // current light the number is read all the same and nothing is written.
 void scriviNumeroLetto(Proprieta proprieta);

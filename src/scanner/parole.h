@@ -123,7 +123,8 @@ struct Testa {
     char ultimo[CONFRONTO_MASSIMO]; // the last token, as the token buffer holds it
 };
 
-constexpr Testa testa(const char* primo, const char* secondo, const char* terzo = nullptr, char dopo = ' ') {
+constexpr Testa testa(const char* primo, const char* secondo = nullptr, const char* terzo = nullptr,
+                      char dopo = ' ') {
     Testa t{};
     const char* parti[] = {primo, secondo, terzo};
     for (const char* parte : parti) {
@@ -142,6 +143,8 @@ inline constexpr Testa TESTA_FORMA = testa(PAROLE[SPOT_LIGHT].testo, "-n");
 inline constexpr Testa TESTA_TRASLAZIONE = testa(PAROLE[ATTR_TRASLAZIONE].testo, "-type", PAROLE[TIPO_DOUBLE3].testo);
 inline constexpr Testa TESTA_ROTAZIONE = testa(PAROLE[ATTR_ROTAZIONE].testo, "-type", PAROLE[TIPO_DOUBLE3].testo);
 inline constexpr Testa TESTA_COLORE = testa(PAROLE[ATTR_COLORE].testo, "-type", PAROLE[TIPO_FLOAT3].testo);
+// The end of a statement of typed values, which ends its line.
+inline constexpr Testa TESTA_FINE_VALORI = testa(";", nullptr, nullptr, '\n');
 // The visibility statement Maya writes in every shape node, which ends its
 // line: none of its tokens is one that the shape handler looks for.
 inline constexpr Testa TESTA_VISIBILITA = testa("-k", "off", "\".v\";", '\n');

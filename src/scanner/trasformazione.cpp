@@ -86,7 +86,7 @@ Ritorno gestisciTrasformazione() {
             scriviNumeroLetto(POSITION_X);
             scriviNumeroLetto(POSITION_Y);
             scriviNumeroLetto(POSITION_Z);
-            leggiToken(token);
+            leggiDopoValori();
         }
     }
     // Whichever of the reads above came last, a createNode is the next

@@ -35,7 +35,7 @@ const char* const pezzi[] = {
     "\".cl\" -type \"float3\"", "-k off \".v\";", "-k", "off", "\".v\";",
 };
 const Testa* const teste[] = {&TESTA_TRASFORMAZIONE, &TESTA_FORMA, &TESTA_TRASLAZIONE, &TESTA_ROTAZIONE,
-                              &TESTA_COLORE, &TESTA_VISIBILITA};
+                              &TESTA_COLORE, &TESTA_VISIBILITA, &TESTA_FINE_VALORI};
 
 // The simple reader's tokens for a head the block reader took: each must be
 // the head's next word.
