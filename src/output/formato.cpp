@@ -55,7 +55,7 @@ constexpr char COPPIE[] =
     "5051525354555657585960616263646566676869707172737475767778798081828384858687888990919293949596979899";
 
 // scriviIntero's body, which the number writer also takes in line.
-inline char* intero(char* p, std::uint64_t n) {
+inline char* cifreDi(char* p, std::uint64_t n) {
     // One or two digits at once, the usual case, else two at a time from the
     // least significant.
     if (n < 10) {
@@ -84,7 +84,7 @@ inline char* intero(char* p, std::uint64_t n) {
 
 char* scriviMilionesimi(char* p, std::uint64_t n) {
     const std::uint32_t frazione = static_cast<std::uint32_t>(n % MILIONE);
-    p = intero(p, n / MILIONE);
+    p = cifreDi(p, n / MILIONE);
     *p++ = '.';
     // The six decimals two at a time: frazione times 2^32 / 10^4, rounded
     // up, has the first two above its low 32 bits and the rest below them as
@@ -236,10 +236,6 @@ char* scriviNumeroGenerale(char* dove, double valore) {
     return scriviGrande(p, g);
 }
 
-}  // namespace
-
-namespace {
-
 // A value that a float holds (every number the scene gives) has at most 24
 // significant bits, and 10^6 = 15625 * 2^6 has 14: their product is exact in
 // a double, and below 2^52 adding and taking away 2^52 rounds it to the
@@ -273,4 +269,4 @@ char* scriviNumero(char* dove, float valore) {
     return scriviNumeroGenerale(dove, static_cast<double>(valore));
 }
 
-char* scriviIntero(char* dove, std::uint64_t n) { return intero(dove, n); }
+char* scriviIntero(char* dove, std::uint64_t n) { return cifreDi(dove, n); }
