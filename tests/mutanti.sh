@@ -82,8 +82,8 @@ prova $T '/^        nomeluce\[0\] = /d' "a transform that is not a light keeps t
 prova $P 's/t.di\[static_cast<unsigned char>(PAROLE\[p\].testo\[0\])\]/t.di[static_cast<unsigned char>(PAROLE[p].testo[1])]/' "keywords filtered on their second byte"
 equivalente "keywords compared without the first-byte filter" "the filter only leaves out keywords that differ at the first byte"
 prova $T 's/constexpr Parole FINE_NOME = insieme(NOME_LUCE) | insieme(CREATE_NODE) | insieme(SET_ATTR);/constexpr Parole FINE_NOME = insieme(NOME_LUCE) | insieme(CREATE_NODE);/' "name look-ahead does not stop at setAttr"
-prova $T 's/nomeluce\[sizeof TESTA - 1 + i\] = cifre\[n - 1 - i\];/nomeluce[sizeof TESTA - 1 + i] = cifre[i];/' "light numbers written backwards"
-prova $T 's/    lunghezzaNome = sizeof TESTA - 1 + n;/    lunghezzaNome = sizeof TESTA + n;/' "light names one character too long"
+prova $T 's/scriviIntero(nomeluce + sizeof TESTA - 1, numero)/scriviIntero(nomeluce + sizeof TESTA - 2, numero)/' "light numbers written over the name's last letter"
+prova $T 's/numero) - nomeluce);/numero) - nomeluce) + 1;/' "light names one character too long"
 prova $T 's/tries > 2/tries > 3/' "name look-ahead of four tokens"
 prova $T 's/tries > 2/tries > 1/' "name look-ahead of two tokens"
 # A createNode the transform handler reads by itself is handed on, at every
@@ -153,9 +153,9 @@ prova $L 's/if ((bit \& 0x1fffffffu) == 0x10000000u) return false;//' "one doubl
 prova $O '0,/(resto == meta \&\& (n \& 1) != 0)/s//(resto == meta)/' "writer, 64-bit path: ties away from zero" tutti
 prova $O '0,/(resto == meta \&\& (n \& 1) != 0)/s//(resto == meta \&\& false)/' "writer, 64-bit path: ties toward zero" tutti
 prova $O '/e < 0 \&\& e >= -127/,$s/(resto == meta \&\& (n \& 1) != 0)/(resto == meta)/' "writer, 128-bit path: ties away from zero" tutti
-prova $O 's/if (parte >= 10) {/if (parte > 10) {/' "writer: an integer part that begins with 10, past two digits, written as one digit" tutti
+prova $O 's/if (n >= 10) {/if (n > 10) {/' "writer: an integer part that begins with 10, past two digits, written as one digit" tutti
 prova $O 's/std::size_t cifre = 3;/std::size_t cifre = 2;/' "writer: an integer part of three digits or more counted one short" tutti
-prova $O 's/} else if (parte < 100) {/} else if (parte <= 100) {/' "writer: an integer part of 100 taken for two digits" tutti
+prova $O 's/} else if (n < 100) {/} else if (n <= 100) {/' "writer: an integer part of 100 taken for two digits" tutti
 prova $O 's/429497u/429496u/' "writer: the decimals' multiplier rounded down" tutti
 prova $O '0,/y = (y \& 0xffffffffu) \* 100;/s//y = y * 100;/' "writer: the middle decimals taken with the first pair still above" tutti
 prova $O 's/ \&\& (prodotto >> (64 - e)) == 0)/)/' "writer: 64-bit path for products that overflow" tutti
