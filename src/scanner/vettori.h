@@ -51,8 +51,10 @@ alignas(32) inline constexpr unsigned char TIENI[32] = {0xff, 0xff, 0xff, 0xff, 
 
 inline unsigned bianchi16(const unsigned char* p) {
     const __m128i x = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
-    const __m128i t = _mm_sub_epi8(x, _mm_set1_epi8('\t'));
-    const __m128i controllo = _mm_cmpeq_epi8(_mm_min_epu8(t, _mm_set1_epi8('\r' - '\t')), t);
+    // Tab to carriage return moved to the lowest signed bytes, -128 to -124,
+    // and told by one signed comparison.
+    const __m128i t = _mm_add_epi8(x, _mm_set1_epi8(static_cast<char>(0x80 - '\t')));
+    const __m128i controllo = _mm_cmpgt_epi8(_mm_set1_epi8(static_cast<char>(-128 + ('\r' - '\t' + 1))), t);
     const __m128i blank = _mm_cmpeq_epi8(x, _mm_set1_epi8(' '));
     return static_cast<unsigned>(_mm_movemask_epi8(_mm_or_si128(controllo, blank)));
 }
