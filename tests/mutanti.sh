@@ -141,6 +141,7 @@ prova $F 's/leggiAttributo(TESTA_COLORE,/leggiAttributo(TESTA_TRASLAZIONE,/' "a 
 prova $P "s/TESTA_FINE_VALORI = testa(\";\", nullptr, nullptr, '\\\\n');/TESTA_FINE_VALORI = [] { Testa t = testa(\";\", nullptr, nullptr, '\\\\n'); t.bit >>= 1; return t; }();/" "the values' end head: the line end after its semicolon not compared" tutti
 prova $F 's/if (seguono(token, TESTA_VISIBILITA)) continue;/if (seguono(token, TESTA_COLORE)) continue;/' "a colour head taken for the visibility statement"
 equivalente "candidate search: the third byte not tested" "every candidate is then compared whole"
+equivalente "region ahead: the keyword's second byte marked" "no node token starts at one, and the next-bytes search finds what the region would have"
 equivalente "region ahead opened 33 bytes past a node" "the next-bytes search covers what the region would have"
 prova $U 's/CIFRE_INTERE = 19;/CIFRE_INTERE = 20;/' "in-place number: 20 digits gathered in 64 bits" tutti
 prova $U 's/if (esponente < ESPONENTE_BREVE_LIMITE)/if (esponente < 10)/' "in-place number: exponent capped at two digits" tutti

@@ -15,17 +15,17 @@ constexpr const char* NODO = PAROLE[CREATE_NODE].testo;
 constexpr std::size_t LUNGHEZZA_NODO = PAROLE[CREATE_NODE].lunghezza;
 
 // The region ahead: bit i of `nodiRegione` is set where the node keyword's
-// first two bytes start at regione + i, for the 64 bytes from 32 bytes past
-// a node token just found. It is worked out before that node's statement is
+// first byte stands at regione + i, for the 64 bytes from 32 bytes past a
+// node token just found (each is then tested whole: few bytes of a scene are
+// a 'c' so near a node, and one byte costs half what a pair does). It is worked out before that node's statement is
 // read, so that the next search, when the statement ends in the region,
 // starts from bits already there instead of from loads that wait on where
 // the statement ended.
 std::uint64_t nodiRegione = 0;
 constexpr std::size_t DOPO_NODO = 32;
 constexpr std::size_t REGIONE = 64;
-// Testing a candidate in the region reads the keyword's bytes there, and the
-// bitmap reads one byte past the region: the block must hold this many bytes
-// from where the region opens (with room to spare).
+// Testing a candidate in the region reads 16 bytes from it: the block must
+// hold this many bytes from where the region opens (with room to spare).
 constexpr std::size_t REGIONE_LETTA = 96;
 
 // The next bytes searched before the general search, and the bytes the block
@@ -37,7 +37,7 @@ constexpr std::size_t VICINI_LETTI = VICINI + FINESTRA_LETTA;
 void apriRegione(std::size_t da) {
     if (da + REGIONE_LETTA > fine) return;
     regione = da;
-    nodiRegione = coppia64(buf + da, NODO[0], NODO[1]);
+    nodiRegione = byte64(buf + da, NODO[0]);
 }
 
 // A node token at k, found by any of the searches: opens a window on it when

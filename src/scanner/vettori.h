@@ -37,13 +37,14 @@ inline bool spazio(unsigned char c) { return c == ' ' || static_cast<unsigned ch
 alignas(32) inline constexpr unsigned char TIENI[32] = {0xff, 0xff, 0xff, 0xff, 0xff, 0xff, 0xff, 0xff,
                                                         0xff, 0xff, 0xff, 0xff, 0xff, 0xff, 0xff, 0xff};
 
-// The three operations each body gives:
+// The operations each body gives:
 // bianchi16(p): one bit per byte of the 16 at p that is white space.
 // coppia16(p, a, b): one bit per byte of the 16 at p that is `a` followed by
 //   `b`; reads 17 bytes.
 // copiaBreve(dest, da, k): stores the k < 16 bytes at `da`, then zeros up to
 //   16 bytes (the first of them a NUL), in one store; may read 16 bytes at
 //   `da`.
+// byte16(p, a): one bit per byte of the 16 at p that is `a`.
 // uguali16(p, q): one bit per byte of the 16 at p that equals the byte at the
 //   same place from q.
 
@@ -64,6 +65,11 @@ inline unsigned coppia16(const unsigned char* p, char a, char b) {
     const __m128i y = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + 1));
     const __m128i entrambi = _mm_and_si128(_mm_cmpeq_epi8(x, _mm_set1_epi8(a)), _mm_cmpeq_epi8(y, _mm_set1_epi8(b)));
     return static_cast<unsigned>(_mm_movemask_epi8(entrambi));
+}
+
+inline unsigned byte16(const unsigned char* p, char a) {
+    const __m128i x = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+    return static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(x, _mm_set1_epi8(a))));
 }
 
 inline unsigned uguali16(const unsigned char* p, const char* q) {
@@ -99,6 +105,10 @@ inline unsigned coppia16(const unsigned char* p, char a, char b) {
     return bitDi(vandq_u8(primo, secondo));
 }
 
+inline unsigned byte16(const unsigned char* p, char a) {
+    return bitDi(vceqq_u8(vld1q_u8(p), vdupq_n_u8(static_cast<uint8_t>(a))));
+}
+
 inline unsigned uguali16(const unsigned char* p, const char* q) {
     return bitDi(vceqq_u8(vld1q_u8(p), vld1q_u8(reinterpret_cast<const uint8_t*>(q))));
 }
@@ -123,6 +133,12 @@ inline unsigned coppia16(const unsigned char* p, char a, char b) {
     return m;
 }
 
+inline unsigned byte16(const unsigned char* p, char a) {
+    unsigned m = 0;
+    for (unsigned i = 0; i < 16; ++i) m |= static_cast<unsigned>(p[i] == static_cast<unsigned char>(a)) << i;
+    return m;
+}
+
 inline unsigned uguali16(const unsigned char* p, const char* q) {
     unsigned m = 0;
     for (unsigned i = 0; i < 16; ++i) m |= static_cast<unsigned>(p[i] == static_cast<unsigned char>(q[i])) << i;
@@ -140,6 +156,11 @@ MA2D3D_SEMPRE_INLINE void copiaBreve(char* dest, const unsigned char* da, unsign
 inline std::uint64_t bianchi64(const unsigned char* p) {
     return static_cast<std::uint64_t>(bianchi16(p)) | static_cast<std::uint64_t>(bianchi16(p + 16)) << 16 |
            static_cast<std::uint64_t>(bianchi16(p + 32)) << 32 | static_cast<std::uint64_t>(bianchi16(p + 48)) << 48;
+}
+
+inline std::uint64_t byte64(const unsigned char* p, char a) {
+    return static_cast<std::uint64_t>(byte16(p, a)) | static_cast<std::uint64_t>(byte16(p + 16, a)) << 16 |
+           static_cast<std::uint64_t>(byte16(p + 32, a)) << 32 | static_cast<std::uint64_t>(byte16(p + 48, a)) << 48;
 }
 
 inline std::uint64_t coppia64(const unsigned char* p, char a, char b) {

@@ -24,18 +24,21 @@ TEST(Vettori, WhiteSpaceOfEveryByteInEveryLane) {
         }
 }
 
-TEST(Vettori, PairsAndWhiteSpaceOfRandomBlocks) {
+TEST(Vettori, BytesPairsAndWhiteSpaceOfRandomBlocks) {
     std::mt19937 rng(5);
     const unsigned char alfabeto[] = {'c', 'r', 'e', ' ', '\t', '\n', '\r', '\v', '\f', 0, 0x80, 0xff, 'x'};
     unsigned char blocco[80];
     for (int prova = 0; prova < 20000; ++prova) {
         for (unsigned char& b : blocco) b = alfabeto[rng() % sizeof alfabeto];
-        std::uint64_t bianchi = 0, coppie = 0;
+        std::uint64_t bianchi = 0, coppie = 0, ci = 0;
         for (unsigned i = 0; i < 64; ++i) {
             bianchi |= static_cast<std::uint64_t>(spazio(blocco[i])) << i;
             coppie |= static_cast<std::uint64_t>(blocco[i] == 'c' && blocco[i + 1] == 'r') << i;
+            ci |= static_cast<std::uint64_t>(blocco[i] == 'c') << i;
         }
         ASSERT_EQ(bianchi64(blocco), bianchi) << "block #" << prova;
+        ASSERT_EQ(byte64(blocco, 'c'), ci) << "block #" << prova;
+        ASSERT_EQ(byte16(blocco + 5, 'c'), static_cast<unsigned>(ci >> 5) & 0xffffu) << "block #" << prova;
         ASSERT_EQ(coppia64(blocco, 'c', 'r'), coppie) << "block #" << prova;
         ASSERT_EQ(coppia16(blocco + 3, 'c', 'r'), static_cast<unsigned>(coppie >> 3) & 0xffffu) << "block #" << prova;
         if (bianchi != 0) {
