@@ -65,7 +65,8 @@ int leggiToken(char* dest) {
 
 bool seguono(char* dest, const Testa& testa) {
     if (pos + TESTA_MASSIMA > fine) return false;
-    const std::uint32_t uguali = uguali16(buf + pos, testa.testo) | uguali16(buf + pos + 16, testa.testo + 16) << 16;
+    std::uint32_t uguali = uguali16(buf + pos, testa.testo);
+    if (testa.lunghezza > 16) uguali |= uguali16(buf + pos + 16, testa.testo + 16) << 16;
     if ((~uguali & testa.bit) != 0) return false;
     std::memcpy(dest, testa.ultimo, CONFRONTO_MASSIMO);
     pos += testa.lunghezza - 1;
