@@ -35,8 +35,10 @@
 #define impostaBlocco semplice_impostaBlocco
 #define primoBlocco semplice_primoBlocco
 #define leggiToken semplice_leggiToken
+#define apriLettura semplice_apriLettura
 #define leggiTokenNodo semplice_leggiTokenNodo
 #define seguono semplice_seguono
+#define nessunaFra semplice_nessunaFra
 #define leggiNumero semplice_leggiNumero
 #define fineFlusso semplice_fineFlusso
 #define erroreFlusso semplice_erroreFlusso

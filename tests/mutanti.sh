@@ -12,7 +12,8 @@
 # each way the dispatcher and the handlers hand control over, and when a
 # light is current; rename statements; the driver's refusals; the window and
 # token ends, the masked copy, both node searches and what stands before the
-# keyword; the statement heads taken at once; the in-place number path's digit count, exponent and midpoint
+# keyword; the statement heads taken at once; the name look-ahead told in
+# place; the in-place number path's digit count, exponent and midpoint
 # test; the writer's ties and digit layout.
 set -u
 cd "$(dirname "$0")/.."
@@ -78,7 +79,8 @@ prova $F '/scriviNumeroLetto(FALLOFF);/{n;d}' "no read after the penumbra angle"
 prova $F '/scriviNumeroLetto(DIFFUSE_B);/{n;d}' "no read after the colour"
 prova $T '/scriviNumeroLetto(POSITION_Z);/{n;d}' "no read after the translate values"
 prova $S "s/if (nomeluce\[0\] != '\\\\0') scriviProprieta/scriviProprieta/" "a shape writes with no current light"
-prova $T '/^        nomeluce\[0\] = /d' "a transform that is not a light keeps the current light"
+prova $T '/^    nomeluce\[0\] = /d' "a transform that is not a light keeps the current light"
+prova $T '/if (nessunaFra(/{n;d}' "a transform told in place keeps the current light"
 prova $P 's/t.di\[static_cast<unsigned char>(PAROLE\[p\].testo\[0\])\]/t.di[static_cast<unsigned char>(PAROLE[p].testo[1])]/' "keywords filtered on their second byte"
 equivalente "keywords compared without the first-byte filter" "the filter only leaves out keywords that differ at the first byte"
 prova $T 's/constexpr Parole FINE_NOME = insieme(NOME_LUCE) | insieme(CREATE_NODE) | insieme(SET_ATTR);/constexpr Parole FINE_NOME = insieme(NOME_LUCE) | insieme(CREATE_NODE);/' "name look-ahead does not stop at setAttr"
@@ -88,7 +90,7 @@ prova $T 's/tries > 2/tries > 3/' "name look-ahead of four tokens"
 prova $T 's/tries > 2/tries > 1/' "name look-ahead of two tokens"
 # A createNode the transform handler reads by itself is handed on, at every
 # place where it may be read; rename statements are read past.
-prova $T '/        lunghezzaNome = 0;/{n;s/return uscita();/return FINE_CHIAMATA;/}' "name look-ahead swallows a createNode"
+prova $T '/        spegni();/{n;s/return uscita();/return FINE_CHIAMATA;/}' "name look-ahead swallows a createNode"
 prova $T '0,/if (corrisponde(token, CREATE_NODE)) return INIZIO_NODO;/s//(void)0;/' "translate swallows a createNode"
 prova $T '/Rotate: /{n;n;s/if (corrisponde(token, CREATE_NODE)) return INIZIO_NODO;/(void)0;/}' "rotate's first read swallows a createNode"
 prova $T '/if (!corrisponde(token, SET_ATTR)) return uscita();/s/uscita()/FINE_CHIAMATA/' "rotate's second read swallows a createNode"
@@ -128,8 +130,15 @@ prova $N 's/nodiRegione & (~std::uint64_t{0} << scarto)/nodiRegione/' "region ah
 prova $N 's/pos = j;/pos = j + 2;/' "next bytes: the general search starts past the last white byte" tutti
 prova $N 's/inizio = spazio(buf\[limite - 1\]);/inizio = true;/' "general search: a keyword across a refill taken as after white space" tutti
 prova $N '0,/memcmp(buf + i, NODO, LUNGHEZZA_NODO)/s//memcmp(buf + i, NODO, LUNGHEZZA_NODO - 1)/' "general search: nine bytes of the keyword" tutti
-prova $N 's/if (apriFinestra(k) \&\& (finiFinestra >> LUNGHEZZA_NODO \& 1) != 0) {/if (apriFinestra(k)) {/' "node token: a glued tail dropped" tutti
+prova $N 's/if (k + LUNGHEZZA_NODO < fine \&\& spazio(buf\[k + LUNGHEZZA_NODO\])) {/if (k + LUNGHEZZA_NODO < fine) {/' "node token: a glued tail dropped" tutti
+prova $K 's/if (inizia(t, a) || inizia(t, b)) return false;/if (inizia(t, a)) return false;/' "name look-ahead in place: a createNode passed over" tutti
+prova $K 's/if (inizia(t, a) || inizia(t, b)) return false;/if (inizia(t, b)) return false;/' "name look-ahead in place: a light's name passed over" tutti
+prova $K 's/if (--n <= 0 || /if (--n < 0 || /' "name look-ahead in place: one token more" tutti
+prova $K 's/ || inizia(t, ultima)) {/) {/' "name look-ahead in place: no stop at setAttr" tutti
+prova $K 's/da = pieni \& (~std::uint32_t{0} << primoBit(dopo));/da = pieni \& (~std::uint32_t{0} << (inizio + 1));/' "name look-ahead in place: a token's tail taken for the next token" tutti
+prova $K 's/if (pos + 48 > fine) return false;/if (pos + 32 > fine) return false;/' "name look-ahead in place: a token tested on bytes past the block (only AddressSanitizer sees it)" asan
 prova $K 's/pos += testa.lunghezza - 1;/pos += testa.lunghezza - 2;/' "statement head: the read position inside its last token" tutti
+equivalente "statement head: a head over 16 bytes compared on its first 16 only" "the bits of its bytes past 16 then never match, so it is read a token at a time"
 equivalente "statement head: the read position past the space after it" "that space is white, which the next read skips anyway"
 prova $K 's/if ((~uguali \& testa.bit) != 0) return false;/if ((~uguali \& testa.bit >> 1) != 0) return false;/' "statement head: the space after its last token not compared" tutti
 prova $K 's/if (pos + TESTA_MASSIMA > fine) return false;/if (pos + 16 > fine) return false;/' "statement head: compared with fewer than 32 bytes in the block" asan

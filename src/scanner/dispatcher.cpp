@@ -16,6 +16,8 @@ Ritorno inizioNodo() {
         tries = 1;
         return gestisciTrasformazione();
     }
+    // Every other node reads on a token at a time.
+    apriLettura();
     if (seguono(token, TESTA_FORMA)) return gestisciForma();
     leggiToken(token);
     if (corrisponde(token, TRANSFORM)) return gestisciTrasformazione();

@@ -1,7 +1,7 @@
 // The window: two bitmaps of 64 bytes of the block, from which the usual short
 // token is cut with a bit scan and one masked store (two for 16 to 31
-// bytes). Opened by the token reader where it must, and by the node search at
-// every node token it finds, for the statement's next tokens.
+// bytes). Opened by the token reader where it must: at the read position,
+// when it no longer holds the token there.
 #ifndef MA2D3D_FINESTRA_H
 #define MA2D3D_FINESTRA_H
 

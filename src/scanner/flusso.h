@@ -32,6 +32,11 @@ bool primoBlocco();
 // FINE_FLUSSO at end of input, where `dest` is left as it was.
 int leggiToken(char* dest);
 
+// For a run of leggiToken calls from the read position: cuts their tokens
+// from a window opened here where the block holds one, as the first call
+// would open it, without that call's failed attempt. Reads nothing.
+void apriLettura();
+
 // Like leggiToken, but passes over every token that does not begin with
 // "createNode" without storing it: the driver has nothing to do for those.
 int leggiTokenNodo(char* dest);
@@ -42,6 +47,14 @@ int leggiTokenNodo(char* dest);
 // reading nothing, when it does not, or when the block does not hold 32 bytes
 // from the read position (the way a token at a time is always there).
 bool seguono(char* dest, const Testa& testa);
+
+// Tells, where the block shows them, that none of the next `n` tokens (fewer
+// when one matches `ultima`, which is then the last) matches `a` or `b`:
+// true when none does, having read the tokens before the last and left the
+// read position at the start of the last. False, reading nothing, when one
+// does or the block does not show them: they must start and end within 32
+// bytes of the read position, but for the last, which need only start there.
+bool nessunaFra(Parola a, Parola b, Parola ultima, int n);
 
 // Next number into `numero`: 1 when read, 0 when no number starts here (the
 // value is untouched), FINE_FLUSSO at end of input.

@@ -4,7 +4,7 @@
 // found), then in the next 128 bytes, then through the block and its refills.
 #include <cstdint>
 
-#include "finestra.h"
+#include "blocco.h"
 #include "flusso.h"
 #include "parole.h"
 
@@ -29,10 +29,10 @@ constexpr std::size_t REGIONE = 64;
 constexpr std::size_t REGIONE_LETTA = 96;
 
 // The next bytes searched before the general search, and the bytes the block
-// must hold from the read position for that: the bitmaps read 129, and a node
-// found at the last of them opens a window.
+// must hold from the read position for that: the bitmaps read 129, and a
+// candidate at the last of them is tested on 16.
 constexpr std::size_t VICINI = 128;
-constexpr std::size_t VICINI_LETTI = VICINI + FINESTRA_LETTA;
+constexpr std::size_t VICINI_LETTI = VICINI + CONFRONTO_MASSIMO;
 
 void apriRegione(std::size_t da) {
     if (da + REGIONE_LETTA > fine) return;
@@ -40,14 +40,13 @@ void apriRegione(std::size_t da) {
     nodiRegione = byte64(buf + da, NODO[0]);
 }
 
-// A node token at k, found by any of the searches: opens a window on it when
-// the block has room, which serves the statement's next tokens, works out
-// the region ahead for the next search and reads the token. The usual one is
-// the keyword alone, stored as the keyword table spells it.
+// A node token at k, found by any of the searches: works out the region
+// ahead for the next search and reads the token. The usual one is the keyword
+// alone, a white byte after it, stored as the keyword table spells it.
 inline int nodoTrovato(char* dest, std::size_t k) {
     apriRegione(k + DOPO_NODO);
     pos = k;
-    if (apriFinestra(k) && (finiFinestra >> LUNGHEZZA_NODO & 1) != 0) {
+    if (k + LUNGHEZZA_NODO < fine && spazio(buf[k + LUNGHEZZA_NODO])) {
         std::memcpy(dest, NODO, CONFRONTO_MASSIMO);
         pos = k + LUNGHEZZA_NODO;
         return 1;

@@ -83,6 +83,12 @@ inline bool corrisponde(const char* token, Parola parola) {
     return (((t[0] ^ k[0]) & m[0]) | ((t[1] ^ k[1]) & m[1])) == 0;
 }
 
+// corrisponde, with the token's first byte tested first: for a token that
+// is seldom the keyword.
+inline bool inizia(const char* token, Parola parola) {
+    return token[0] == PAROLE[parola].testo[0] && corrisponde(token, parola);
+}
+
 // A set of keywords: bit p for the keyword p.
 using Parole = std::uint32_t;
 constexpr Parole insieme(Parola parola) { return Parole{1} << parola; }

@@ -1,6 +1,7 @@
 // Tokens: the next run of non-white-space bytes, cut from the window when it
 // can tell it, else copied from the block, 16 bytes at a time where the block
-// holds them and byte at a time at its edge; and the integer of a token.
+// holds them and byte at a time at its edge; statement heads and the name
+// look-ahead's tokens told in place; and the integer of a token.
 #include <climits>
 
 #include "finestra.h"
@@ -58,6 +59,8 @@ MA2D3D_FUORI_LINEA int leggiTokenAdagio(char* dest) {
 
 }  // namespace
 
+void apriLettura() { apriFinestra(pos); }
+
 int leggiToken(char* dest) {
     if (tokenNellaFinestra(dest)) return 1;
     return leggiTokenAdagio(dest);
@@ -71,6 +74,30 @@ bool seguono(char* dest, const Testa& testa) {
     std::memcpy(dest, testa.ultimo, CONFRONTO_MASSIMO);
     pos += testa.lunghezza - 1;
     return true;
+}
+
+bool nessunaFra(Parola a, Parola b, Parola ultima, int n) {
+    // One bitmap of the 32 bytes from the read position tells where their
+    // tokens start and end; each token is tested on 16 bytes from its start.
+    if (pos + 48 > fine) return false;
+    const std::uint32_t pieni = ~(bianchi16(buf + pos) | bianchi16(buf + pos + 16) << 16);
+    std::uint32_t da = pieni;  // the bytes from which the next token may start
+    for (;;) {
+        if (da == 0) return false;
+        const unsigned inizio = primoBit(da);
+        // A white byte ends the token here as its NUL does in a token buffer,
+        // and neither is in any keyword, so the tests come to the same.
+        const char* t = reinterpret_cast<const char*>(buf + pos + inizio);
+        if (inizia(t, a) || inizia(t, b)) return false;
+        if (--n <= 0 || inizia(t, ultima)) {
+            pos += inizio;
+            return true;
+        }
+        // The token must end in the bitmap, and the next start after it.
+        const std::uint32_t dopo = ~pieni & (~std::uint32_t{0} << inizio);
+        if (dopo == 0) return false;
+        da = pieni & (~std::uint32_t{0} << primoBit(dopo));
+    }
 }
 
 int interoDi(const char* token) {

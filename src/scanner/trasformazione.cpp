@@ -30,6 +30,13 @@ bool leggiOltreIstruzione() {
     }
 }
 
+// A transform that is not a light ends the current light, so that a shape
+// node after it cannot put its values on the light before.
+void spegni() {
+    nomeluce[0] = '\0';
+    lunghezzaNome = 0;
+}
+
 // Names the light `numero`: "spotLight" and the number in decimal, as "%d"
 // writes it (no leading zeros or spaces), in nomeluce and lunghezzaNome.
 MA2D3D_FUORI_LINEA void nomina(std::uint64_t numero) {
@@ -45,9 +52,12 @@ float leggiAngolo() {
     return static_cast<float>(interoDi(token));
 }
 
-}  // namespace
-
-Ritorno gestisciTrasformazione() {
+// The handler past the in-place test of the name look-ahead, which reads
+// the look-ahead's tokens one at a time. Kept out of line so that the test,
+// all a transform that is not a light usually takes, needs no saved
+// registers.
+MA2D3D_FUORI_LINEA Ritorno trasformazioneLetta() {
+    apriLettura();
     // Name look-ahead: at most three tokens, up to the light's name, a
     // createNode or a setAttr (one test for the three, on the token's first
     // byte before any comparison).
@@ -58,10 +68,7 @@ Ritorno gestisciTrasformazione() {
     } while (!(tries > 2 || corrispondeA(token, FINE_NOME)));
     tries = 0;
     if (!corrisponde(token, NOME_LUCE)) {
-        // A transform that is not a light ends the current light, so that a
-        // shape node after it cannot put its values on the light before.
-        nomeluce[0] = '\0';
-        lunghezzaNome = 0;
+        spegni();
         return uscita();
     }
 
@@ -109,4 +116,18 @@ Ritorno gestisciTrasformazione() {
     const float b = leggiAngolo();
     scriviProprieta(nomeluce, lunghezzaNome, DIRECTION_Z, std::sin(static_cast<double>(b)));
     return FINE_CHIAMATA;
+}
+
+}  // namespace
+
+Ritorno gestisciTrasformazione() {
+    // Where the block shows the name look-ahead's tokens, the usual transform
+    // that is not a light is told without cutting them out. Its last token,
+    // left unread, is no createNode: the node search passes over it.
+    if (nessunaFra(NOME_LUCE, CREATE_NODE, SET_ATTR, 3 - tries)) {
+        tries = 0;
+        spegni();
+        return FINE_CHIAMATA;
+    }
+    return trasformazioneLetta();
 }

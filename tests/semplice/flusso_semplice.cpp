@@ -59,8 +59,11 @@ int leggiToken(char* dest) {
     return 1;
 }
 
-// Statement heads are always read a token at a time here.
+// Statement heads and the name look-ahead are always read a token at a time
+// here, and there is no window to open.
 bool seguono(char*, const Testa&) { return false; }
+bool nessunaFra(Parola, Parola, Parola, int) { return false; }
+void apriLettura() {}
 
 int leggiTokenNodo(char* dest) {
     static char letto[LUNGHEZZA_TOKEN];
