@@ -25,6 +25,8 @@
 #define tries semplice_tries
 #define azzeraLuci semplice_azzeraLuci
 #define gestisciTrasformazione semplice_gestisciTrasformazione
+#define trasformazioneLetta semplice_trasformazioneLetta
+#define spegni semplice_spegni
 #define gestisciForma semplice_gestisciForma
 #define scriviDichiarazione semplice_scriviDichiarazione
 #define scriviProprieta semplice_scriviProprieta

@@ -1,5 +1,6 @@
 // State and steps that the dispatcher and the two light handlers share
-// (defined in passi.cpp), and the two handlers the dispatcher calls.
+// (defined in passi.cpp), and the two handlers the dispatcher calls, with the
+// transform handler's first step.
 #ifndef MA2D3D_INTERNO_H
 #define MA2D3D_INTERNO_H
 
@@ -59,8 +60,30 @@ inline void leggiDopoValori() {
 // current light the number is read all the same and nothing is written.
 void scriviNumeroLetto(Proprieta proprieta);
 
-// The light transform handler (trasformazione.cpp): never SECONDA_CHANCE.
-Ritorno gestisciTrasformazione();
+// A transform that is not a light ends the current light, so that a shape
+// node after it cannot put its values on the light before.
+inline void spegni() {
+    nomeluce[0] = '\0';
+    lunghezzaNome = 0;
+}
+
+// The light transform handler past its first step (trasformazione.cpp): the
+// name look-ahead read a token at a time, and the light's statements.
+MA2D3D_FUORI_LINEA Ritorno trasformazioneLetta();
+
+// The light transform handler: never SECONDA_CHANCE. Its first step, here so
+// that the dispatcher takes it without a call: where the block shows the
+// name look-ahead's tokens, the usual transform that is not a light is told
+// without cutting them out. Its last token, left unread, is no createNode:
+// the node search passes over it.
+inline Ritorno gestisciTrasformazione() {
+    if (nessunaFra(NOME_LUCE, CREATE_NODE, SET_ATTR, 3 - tries)) {
+        tries = 0;
+        spegni();
+        return FINE_CHIAMATA;
+    }
+    return trasformazioneLetta();
+}
 // The light shape handler (forma.cpp).
 Ritorno gestisciForma();
 

@@ -1,8 +1,10 @@
-// The light transform handler: tells a light's transform node by its name,
-// announces the light, names it, writes its declaration and turns the translate
-// and rotate statements that follow into Position and Direction lines. A
-// createNode that it reads by itself begins the next statement: it hands that
-// on to the dispatcher rather than consume it.
+// The light transform handler, past the first step that tells most
+// transforms that are not lights in place (interno.h): tells a light's
+// transform node by its name, announces the light, names it, writes its
+// declaration and turns the translate and rotate statements that follow into
+// Position and Direction lines. A createNode that it reads by itself begins
+// the next statement: it hands that on to the dispatcher rather than consume
+// it.
 #include <cmath>
 #include <cstdio>
 #include <cstring>
@@ -30,13 +32,6 @@ bool leggiOltreIstruzione() {
     }
 }
 
-// A transform that is not a light ends the current light, so that a shape
-// node after it cannot put its values on the light before.
-void spegni() {
-    nomeluce[0] = '\0';
-    lunghezzaNome = 0;
-}
-
 // Names the light `numero`: "spotLight" and the number in decimal, as "%d"
 // writes it (no leading zeros or spaces), in nomeluce and lunghezzaNome.
 MA2D3D_FUORI_LINEA void nomina(std::uint64_t numero) {
@@ -52,11 +47,10 @@ float leggiAngolo() {
     return static_cast<float>(interoDi(token));
 }
 
-// The handler past the in-place test of the name look-ahead, which reads
-// the look-ahead's tokens one at a time. Kept out of line so that the test,
-// all a transform that is not a light usually takes, needs no saved
-// registers.
-MA2D3D_FUORI_LINEA Ritorno trasformazioneLetta() {
+}  // namespace
+
+Ritorno trasformazioneLetta() {
+    // Tokens are read one at a time from here on.
     apriLettura();
     // Name look-ahead: at most three tokens, up to the light's name, a
     // createNode or a setAttr (one test for the three, on the token's first
@@ -116,18 +110,4 @@ MA2D3D_FUORI_LINEA Ritorno trasformazioneLetta() {
     const float b = leggiAngolo();
     scriviProprieta(nomeluce, lunghezzaNome, DIRECTION_Z, std::sin(static_cast<double>(b)));
     return FINE_CHIAMATA;
-}
-
-}  // namespace
-
-Ritorno gestisciTrasformazione() {
-    // Where the block shows the name look-ahead's tokens, the usual transform
-    // that is not a light is told without cutting them out. Its last token,
-    // left unread, is no createNode: the node search passes over it.
-    if (nessunaFra(NOME_LUCE, CREATE_NODE, SET_ATTR, 3 - tries)) {
-        tries = 0;
-        spegni();
-        return FINE_CHIAMATA;
-    }
-    return trasformazioneLetta();
 }
