@@ -48,12 +48,13 @@ int leggiTokenNodo(char* dest);
 // from the read position (the way a token at a time is always there).
 bool seguono(char* dest, const Testa& testa);
 
-// Tells, where the block shows them, that none of the next `n` tokens (fewer
-// when one matches `ultima`, which is then the last) matches `a` or `b`:
-// true when none does, having read the tokens before the last and left the
-// read position at the start of the last. False, reading nothing, when one
-// does or the block does not show them: they must start and end within 32
-// bytes of the read position, but for the last, which need only start there.
+// Tells, where the block shows them, that none of the next `n` tokens (n at
+// least 1; fewer when one matches `ultima`, which is then the last) matches
+// `a` or `b`: true when none does, having read the tokens before the last and
+// left the read position at the start of the last. False, reading nothing,
+// when one does or the block does not show them: they must start and end
+// within 32 bytes of the read position, but for the last, which need only
+// start there.
 bool nessunaFra(Parola a, Parola b, Parola ultima, int n);
 
 // Next number into `numero`: 1 when read, 0 when no number starts here (the

@@ -84,6 +84,7 @@ inline Ritorno gestisciTrasformazione() {
     }
     return trasformazioneLetta();
 }
+
 // The light shape handler (forma.cpp).
 Ritorno gestisciForma();
 

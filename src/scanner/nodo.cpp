@@ -17,10 +17,10 @@ constexpr std::size_t LUNGHEZZA_NODO = PAROLE[CREATE_NODE].lunghezza;
 // The region ahead: bit i of `nodiRegione` is set where the node keyword's
 // first byte stands at regione + i, for the 64 bytes from 32 bytes past a
 // node token just found (each is then tested whole: few bytes of a scene are
-// a 'c' so near a node, and one byte costs half what a pair does). It is worked out before that node's statement is
-// read, so that the next search, when the statement ends in the region,
-// starts from bits already there instead of from loads that wait on where
-// the statement ended.
+// a 'c' so near a node, and one byte costs half what a pair does). It is
+// worked out before that node's statement is read, so that the next search,
+// when the statement ends in the region, starts from bits already there
+// instead of from loads that wait on where the statement ended.
 std::uint64_t nodiRegione = 0;
 constexpr std::size_t DOPO_NODO = 32;
 constexpr std::size_t REGIONE = 64;

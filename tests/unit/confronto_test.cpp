@@ -33,8 +33,8 @@ const char* const pezzi[] = {
     "-38.5", "25", "0.5", "1e3", "1e", "1e+", "-.", "+", ".", "5.", "-0", "e7", "123456789",
     "0.000001", "99999999999999999999999999999999999999999", "\"pCube1\";", "\0", "\x1a", "x",
     "transform -n", "spotLight -n", "\".t\" -type \"double3\"", "\".r\" -type \"double3\"",
-    "\".cl\" -type \"float3\"", "-k off \".v\";", "-k", "off", "\".v\";", "\"grp1\";", "\"spotLightShape1\"", "createNodeX",
-    "\"spotLigh", "setAttrs", "setAtt",
+    "\".cl\" -type \"float3\"", "-k off \".v\";", "-k", "off", "\".v\";", "\"grp1\";", "\"spotLightShape1\"",
+    "createNodeX", "\"spotLigh", "setAttrs", "setAtt",
 };
 const Testa* const teste[] = {&TESTA_TRASFORMAZIONE, &TESTA_FORMA, &TESTA_TRASLAZIONE, &TESTA_ROTAZIONE,
                               &TESTA_COLORE, &TESTA_VISIBILITA, &TESTA_FINE_VALORI};
