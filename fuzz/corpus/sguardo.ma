@@ -24,5 +24,7 @@ createNode transform -n -p "spotLightF";
 	setAttr ".t" -type "double3" 5 5 5 ;
 createNode spotLight -n "spotLightShapeF" -p "spotLightF";
 	setAttr ".ca" 50;
+createNode transform -n "a_name_of_thirty_two_bytes_long" x "spotLightG";
+	setAttr ".t" -type "double3" 6 6 6 ;
 // the end of the scene, far enough from the last node for its tokens to be
 // told where they stand
