@@ -1,7 +1,9 @@
 // Included first in every source of the fuzzer's second converter: gives each
 // name that the converter defines for the rest of the program a name of its
 // own, so that the converter on the simple reader can sit beside the one on
-// the block reader in one program.
+// the block reader in one program. That takes in the handlers' inline steps,
+// which call the reader: under one name, one program keeps one of their two
+// bodies for both converters.
 #ifndef MA2D3D_SEMPLICE_RINOMINA_H
 #define MA2D3D_SEMPLICE_RINOMINA_H
 
@@ -17,6 +19,8 @@
 #define token semplice_token
 #define numero semplice_numero
 #define leggiFinoA semplice_leggiFinoA
+#define leggiAttributo semplice_leggiAttributo
+#define leggiDopoValori semplice_leggiDopoValori
 #define scriviNumeroLetto semplice_scriviNumeroLetto
 #define parseString semplice_parseString
 #define nomeluce semplice_nomeluce
