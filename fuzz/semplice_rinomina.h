@@ -21,6 +21,7 @@
 #define leggiFinoA semplice_leggiFinoA
 #define leggiAttributo semplice_leggiAttributo
 #define leggiDopoValori semplice_leggiDopoValori
+#define leggiDopoNumero semplice_leggiDopoNumero
 #define scriviNumeroLetto semplice_scriviNumeroLetto
 #define parseString semplice_parseString
 #define nomeluce semplice_nomeluce

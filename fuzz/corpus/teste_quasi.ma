@@ -1,8 +1,8 @@
 //Maya ASCII 2024 scene
 // Statement heads spelled nearly as Maya writes them: a space doubled, a tab,
 // a character glued on, one token more before the name, a statement glued to
-// the visibility one or to a statement's closing semicolon. Each reads as its
-// tokens read one at a time.
+// the visibility one or to a statement's closing semicolon, a setAttr doubled
+// before a rotate. Each reads as its tokens read one at a time.
 createNode transform -n a b "spotLight1";
 	setAttr ".t" -type "double3" 9 9 9 ;
 createNode transform -n a "spotLight1";
@@ -24,3 +24,15 @@ createNode transform -n "spotLight3";
 	setAttr ".t" -type "double3"x 4 5 6 ;
 createNode transform -n "spotLight4";
 	setAttr ".t" -type "double3" 1 1 1 ;createNode transform -n "spotLight5";
+createNode transform -n "spotLight6";
+	setAttr ".t" -type "double3" 2 2 2 ;
+	setAttr setAttr ".r" -type "double3" 10 20 0 ;
+createNode spotLight -n "spotLightShape6" -p "spotLight6";
+	setAttr ".ca" 25;createNode transform -n "spotLight7";
+	setAttr ".pa" 3;
+	setAttr ".ca" 35;
+createNode transform -n "spotLight8";
+	setAttr ".t" -type "double3" 3 3 3 ;
+	setAttr ".r" -type "double3" 45 0 0 ;
+// the end of the scene, far enough from the last statements for their heads
+// to be taken

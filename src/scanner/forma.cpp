@@ -23,11 +23,11 @@ Ritorno gestisciForma() {
         }
         if (corrisponde(token, ATTR_CONO)) {
             scriviNumeroLetto(RANGE);
-            leggiToken(token);
+            leggiDopoNumero();
         }
         if (corrisponde(token, ATTR_PENOMBRA)) {
             scriviNumeroLetto(FALLOFF);
-            leggiToken(token);
+            leggiDopoNumero();
         }
         if (corrisponde(token, CREATE_NODE)) return SECONDA_CHANCE;
     }

@@ -56,6 +56,12 @@ inline void leggiDopoValori() {
     if (!seguono(token, TESTA_FINE_VALORI)) leggiToken(token);
 }
 
+// Reads the token after a statement's one number: at once where the scene
+// ends the statement as Maya does, with the semicolon glued to the number.
+inline void leggiDopoNumero() {
+    if (!seguono(token, TESTA_FINE_NUMERO)) leggiToken(token);
+}
+
 // Reads a number and writes it as `proprieta` of the current light; with no
 // current light the number is read all the same and nothing is written.
 void scriviNumeroLetto(Proprieta proprieta);

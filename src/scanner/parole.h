@@ -114,8 +114,9 @@ inline bool corrispondeA(const char* token, Parole parole) {
     return false;
 }
 
-// Statement heads as Maya writes them: a run of tokens, each after one space,
-// and the space (or the line end) after the last, as in
+// Statement heads as Maya writes them: a run of tokens, each after one space
+// (the first, in a few, after a line end and a tab or glued to what the
+// handler read last), and the space (or the line end) after the last, as in
 // ` ".t" -type "double3" `. Where the scene spells the bytes at the read
 // position so, the handlers take the run at once (seguono, flusso.h) instead
 // of reading and testing its tokens one at a time; every token of a head
@@ -129,13 +130,19 @@ struct Testa {
     char ultimo[CONFRONTO_MASSIMO]; // the last token, as the token buffer holds it
 };
 
+// `prima` is what stands before the first token, where it is not one space.
 constexpr Testa testa(const char* primo, const char* secondo = nullptr, const char* terzo = nullptr,
-                      char dopo = ' ') {
+                      char dopo = ' ', const char* prima = " ") {
     Testa t{};
     const char* parti[] = {primo, secondo, terzo};
-    for (const char* parte : parti) {
+    for (unsigned n = 0; n < 3; ++n) {
+        const char* parte = parti[n];
         if (parte == nullptr) break;
-        t.testo[t.lunghezza++] = ' ';
+        if (n == 0) {
+            for (unsigned i = 0; prima[i] != '\0'; ++i) t.testo[t.lunghezza++] = prima[i];
+        } else {
+            t.testo[t.lunghezza++] = ' ';
+        }
         for (unsigned i = 0; i < CONFRONTO_MASSIMO; ++i) t.ultimo[i] = '\0';
         for (unsigned i = 0; parte[i] != '\0'; ++i) t.testo[t.lunghezza++] = t.ultimo[i] = parte[i];
     }
@@ -151,6 +158,12 @@ inline constexpr Testa TESTA_ROTAZIONE = testa(PAROLE[ATTR_ROTAZIONE].testo, "-t
 inline constexpr Testa TESTA_COLORE = testa(PAROLE[ATTR_COLORE].testo, "-type", PAROLE[TIPO_FLOAT3].testo);
 // The end of a statement of typed values, which ends its line.
 inline constexpr Testa TESTA_FINE_VALORI = testa(";", nullptr, nullptr, '\n');
+// The semicolon glued to a statement's one number, which ends its line.
+inline constexpr Testa TESTA_FINE_NUMERO = testa(";", nullptr, nullptr, '\n', "");
+// A rotate statement's first two tokens, on the line after a translate
+// statement: neither is a createNode, and the second is no setAttr, so the
+// transform handler's two reads of a rotate end there.
+inline constexpr Testa TESTA_ROTAZIONE_DOPO = testa(PAROLE[SET_ATTR].testo, PAROLE[ATTR_ROTAZIONE].testo, nullptr, ' ', "\n\t");
 // The visibility statement Maya writes in every shape node, which ends its
 // line: none of its tokens is one that the shape handler looks for.
 inline constexpr Testa TESTA_VISIBILITA = testa("-k", "off", "\".v\";", '\n');

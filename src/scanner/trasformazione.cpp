@@ -94,7 +94,9 @@ Ritorno trasformazioneLetta() {
     // statement (a light transform with no rotate statement meets its shape).
     if (corrisponde(token, CREATE_NODE)) return INIZIO_NODO;
 
-    // Rotate: the second of the next two tokens must open the statement.
+    // Rotate: the second of the next two tokens must open the statement. As
+    // Maya writes a rotate statement after a translate one, it does not.
+    if (seguono(token, TESTA_ROTAZIONE_DOPO)) return FINE_CHIAMATA;
     leggiToken(token);
     if (corrisponde(token, CREATE_NODE)) return INIZIO_NODO;
     leggiToken(token);

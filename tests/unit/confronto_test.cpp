@@ -34,20 +34,21 @@ const char* const pezzi[] = {
     "0.000001", "99999999999999999999999999999999999999999", "\"pCube1\";", "\0", "\x1a", "x",
     "transform -n", "spotLight -n", "\".t\" -type \"double3\"", "\".r\" -type \"double3\"",
     "\".cl\" -type \"float3\"", "-k off \".v\";", "-k", "off", "\".v\";", "\"grp1\";", "\"spotLightShape1\"",
-    "createNodeX", "\"spotLigh", "setAttrs", "setAtt",
+    "createNodeX", "\"spotLigh", "setAttrs", "setAtt", "\tsetAttr \".r\"", "\tsetAttr", "4.5;", ";\n",
 };
-const Testa* const teste[] = {&TESTA_TRASFORMAZIONE, &TESTA_FORMA, &TESTA_TRASLAZIONE, &TESTA_ROTAZIONE,
-                              &TESTA_COLORE, &TESTA_VISIBILITA, &TESTA_FINE_VALORI};
+const Testa* const teste[] = {&TESTA_TRASFORMAZIONE, &TESTA_FORMA,       &TESTA_TRASLAZIONE,
+                              &TESTA_ROTAZIONE,      &TESTA_COLORE,      &TESTA_VISIBILITA,
+                              &TESTA_FINE_VALORI,    &TESTA_FINE_NUMERO, &TESTA_ROTAZIONE_DOPO};
 
 // The simple reader's tokens for a head the block reader took: each must be
 // the head's next word.
 void leggiTesta(const Testa& testa, int prova, int passo) {
     const std::string testo(testa.testo, testa.lunghezza);
-    for (std::size_t da = 1; da < testo.size();) {
-        const std::size_t a = testo.find_first_of(" \n", da);
+    for (std::size_t da = testo.find_first_not_of(" \n\t"); da < testo.size();) {
+        const std::size_t a = testo.find_first_of(" \n\t", da);
         ASSERT_EQ(semplice::leggiToken(tokenSemplice), 1) << "scene #" << prova << " step " << passo;
         ASSERT_EQ(testo.substr(da, a - da), tokenSemplice) << "scene #" << prova << " step " << passo;
-        da = a + 1;
+        da = testo.find_first_not_of(" \n\t", a);
     }
 }
 // The simple reader's tokens for a name look-ahead the block reader told in
