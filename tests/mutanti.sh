@@ -94,7 +94,7 @@ prova $T 's/tries > 2/tries > 1/' "name look-ahead of two tokens"
 # place where it may be read; rename statements are read past.
 prova $T '/        spegni();/{n;s/return uscita();/return FINE_CHIAMATA;/}' "name look-ahead swallows a createNode"
 prova $T '0,/if (corrisponde(token, CREATE_NODE)) return INIZIO_NODO;/s//(void)0;/' "translate swallows a createNode"
-prova $T '/Rotate: /{n;n;s/if (corrisponde(token, CREATE_NODE)) return INIZIO_NODO;/(void)0;/}' "rotate's first read swallows a createNode"
+prova $T '/Rotate: /{n;n;n;n;s/if (corrisponde(token, CREATE_NODE)) return INIZIO_NODO;/(void)0;/}' "rotate's first read swallows a createNode"
 prova $T '/if (!corrisponde(token, SET_ATTR)) return uscita();/s/uscita()/FINE_CHIAMATA/' "rotate's second read swallows a createNode"
 prova $T '/if (rotazione == ALTRO_ATTRIBUTO) return uscita();/s/uscita()/FINE_CHIAMATA/' "rotate's attribute read swallows a createNode"
 prova $T 's/if (corrisponde(token, RENAME)) {/if (false) {/' "no rename statement read past"
