@@ -2,6 +2,8 @@
 requires maya "2008";
 createNode transform -n "grp1";
 	setAttr ".t" -type "double3" 1 2 3 ;
+createNode transform -n "grp1b";                                        
+	setAttr ".t" -type "double3" 1 2 3 ;
 createNode transform -n "grp2";createNode transform -n "spotLight1";
 	setAttr ".t" -type "double3" 4 5 6 ;
 createNode transform -n "grp3";
