@@ -28,9 +28,9 @@ constexpr std::size_t REGIONE = 64;
 // hold this many bytes from where the region opens (with room to spare).
 constexpr std::size_t REGIONE_LETTA = 96;
 
-// The next bytes searched before the general search, and the bytes the block
-// must hold from the read position for that: the bitmaps read 129, and a
-// candidate at the last of them is tested on 16.
+// The next bytes searched before the general search, for the keyword's first
+// byte as in the region, and the bytes the block must hold from the read
+// position for that: a candidate at the last of them is tested on 16.
 constexpr std::size_t VICINI = 128;
 constexpr std::size_t VICINI_LETTI = VICINI + CONFRONTO_MASSIMO;
 
@@ -142,7 +142,7 @@ int leggiTokenNodo(char* dest) {
     if (pos + VICINI_LETTI <= fine) {
         const std::size_t da = pos;
         for (std::size_t i = da; i < da + VICINI; i += 64) {
-            for (std::uint64_t m = coppia64(buf + i, NODO[0], NODO[1]); m != 0; m &= m - 1) {
+            for (std::uint64_t m = byte64(buf + i, NODO[0]); m != 0; m &= m - 1) {
                 const std::size_t k = i + primoBit(m);
                 if (nodoA(k, da)) return nodoTrovato(dest, k);
             }
