@@ -163,7 +163,8 @@ inline constexpr Testa TESTA_FINE_NUMERO = testa(";", nullptr, nullptr, '\n', ""
 // A rotate statement's first two tokens, on the line after a translate
 // statement: neither is a createNode, and the second is no setAttr, so the
 // transform handler's two reads of a rotate end there.
-inline constexpr Testa TESTA_ROTAZIONE_DOPO = testa(PAROLE[SET_ATTR].testo, PAROLE[ATTR_ROTAZIONE].testo, nullptr, ' ', "\n\t");
+inline constexpr Testa TESTA_ROTAZIONE_DOPO =
+    testa(PAROLE[SET_ATTR].testo, PAROLE[ATTR_ROTAZIONE].testo, nullptr, ' ', "\n\t");
 // The visibility statement Maya writes in every shape node, which ends its
 // line: none of its tokens is one that the shape handler looks for.
 inline constexpr Testa TESTA_VISIBILITA = testa("-k", "off", "\".v\";", '\n');
