@@ -20,8 +20,7 @@
 #define numero semplice_numero
 #define leggiFinoA semplice_leggiFinoA
 #define leggiAttributo semplice_leggiAttributo
-#define leggiDopoValori semplice_leggiDopoValori
-#define leggiDopoNumero semplice_leggiDopoNumero
+#define leggiFine semplice_leggiFine
 #define scriviNumeroLetto semplice_scriviNumeroLetto
 #define parseString semplice_parseString
 #define nomeluce semplice_nomeluce

@@ -154,7 +154,7 @@ prova $F 's/leggiAttributo(TESTA_COLORE,/leggiAttributo(TESTA_TRASLAZIONE,/' "a 
 prova $P "s/TESTA_FINE_VALORI = testa(\";\", nullptr, nullptr, '\\\\n');/TESTA_FINE_VALORI = [] { Testa t = testa(\";\", nullptr, nullptr, '\\\\n'); t.bit >>= 1; return t; }();/" "the values' end head: the line end after its semicolon not compared" tutti
 prova $P "s/TESTA_FINE_NUMERO = testa(\";\", nullptr, nullptr, '\\\\n', \"\");/TESTA_FINE_NUMERO = [] { Testa t = testa(\";\", nullptr, nullptr, '\\\\n', \"\"); t.bit >>= 1; return t; }();/" "the number's end head: the line end after its semicolon not compared" tutti
 prova $P 's/testa(PAROLE\[SET_ATTR\].testo, PAROLE\[ATTR_ROTAZIONE\].testo, nullptr,/testa(PAROLE[SET_ATTR].testo, nullptr, nullptr,/' "a rotate after a translate: its setAttr alone taken for its head" tutti
-prova $F 's/            leggiDopoNumero();/            leggiToken(token); leggiToken(token);/' "a number's end head: one token too many read after it"
+prova $F 's/            leggiFine(TESTA_FINE_NUMERO);/            leggiToken(token); leggiToken(token);/' "a number's end head: one token too many read after it"
 prova $F 's/if (seguono(token, TESTA_VISIBILITA)) continue;/if (seguono(token, TESTA_COLORE)) continue;/' "a colour head taken for the visibility statement"
 equivalente "candidate search: the third byte not tested" "every candidate is then compared whole"
 equivalente "region ahead: the keyword's second byte marked" "no node token starts at one, and the next-bytes search finds what the region would have"

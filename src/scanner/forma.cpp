@@ -19,15 +19,15 @@ Ritorno gestisciForma() {
             scriviNumeroLetto(DIFFUSE_R);
             scriviNumeroLetto(DIFFUSE_G);
             scriviNumeroLetto(DIFFUSE_B);
-            leggiDopoValori();
+            leggiFine(TESTA_FINE_VALORI);
         }
         if (corrisponde(token, ATTR_CONO)) {
             scriviNumeroLetto(RANGE);
-            leggiDopoNumero();
+            leggiFine(TESTA_FINE_NUMERO);
         }
         if (corrisponde(token, ATTR_PENOMBRA)) {
             scriviNumeroLetto(FALLOFF);
-            leggiDopoNumero();
+            leggiFine(TESTA_FINE_NUMERO);
         }
         if (corrisponde(token, CREATE_NODE)) return SECONDA_CHANCE;
     }

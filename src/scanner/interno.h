@@ -50,16 +50,10 @@ inline Attributo leggiAttributo(const Testa& testa, Parola attributo, Parola tip
     return leggiFinoA(tipo) ? VALORI : FINE_SCENA;
 }
 
-// Reads the token after a statement's typed values: at once where the
-// scene ends the statement as Maya does.
-inline void leggiDopoValori() {
-    if (!seguono(token, TESTA_FINE_VALORI)) leggiToken(token);
-}
-
-// Reads the token after a statement's one number: at once where the scene
-// ends the statement as Maya does, with the semicolon glued to the number.
-inline void leggiDopoNumero() {
-    if (!seguono(token, TESTA_FINE_NUMERO)) leggiToken(token);
+// Reads the token that ends a statement: at once where the scene ends it as
+// Maya does, as `testa` (a head of that one token) spells it.
+inline void leggiFine(const Testa& testa) {
+    if (!seguono(token, testa)) leggiToken(token);
 }
 
 // Reads a number and writes it as `proprieta` of the current light; with no

@@ -87,7 +87,7 @@ Ritorno trasformazioneLetta() {
             scriviNumeroLetto(POSITION_X);
             scriviNumeroLetto(POSITION_Y);
             scriviNumeroLetto(POSITION_Z);
-            leggiDopoValori();
+            leggiFine(TESTA_FINE_VALORI);
         }
     }
     // Whichever of the reads above came last, a createNode is the next
