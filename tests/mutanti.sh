@@ -102,6 +102,7 @@ prova $T '/if (!leggiOltreIstruzione()) return uscita();/{n;d}' "no fresh read a
 prova $T 's/if (!leggiOltreIstruzione()) return uscita();/if (!leggiOltreIstruzione()) return FINE_CHIAMATA;/' "a createNode in a rename statement swallowed"
 prova $T '/bool leggiOltreIstruzione() {/,/^}/{/CREATE_NODE/d}' "a rename statement read past a createNode"
 prova $T "s/token\[n - 1\] == ';'/token[0] == ';'/" "a rename statement ends at a token that begins with ';'"
+prova $T 's/^bool leggiOltreIstruzione() {$/bool leggiOltreIstruzione() { if (leggiToken(token) == FINE_FLUSSO) return false;/' "a rename statement searched for its end from the token after rename"
 prova $D '0,/return gestisciTrasformazione();/s//{ gestisciTrasformazione(); return FINE_CHIAMATA; }/' "node start ends the call after a transform"
 prova $D '/Ritorno secondaChance() {/,/^}/s/return gestisciTrasformazione();/{ gestisciTrasformazione(); return FINE_CHIAMATA; }/' "second chance ends the call after a transform"
 prova $D 's/^Ritorno inizioNodo() {$/Ritorno inizioNodo() { numero = 0.0f;/' "the last number reset at every node start"

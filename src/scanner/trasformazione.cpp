@@ -18,17 +18,18 @@ namespace {
 // next statement when the token is its createNode, else the call ends.
 Ritorno uscita() { return corrisponde(token, CREATE_NODE) ? INIZIO_NODO : FINE_CHIAMATA; }
 
-// Reads past the rest of a statement: tokens until one whose stored text ends
-// with ';'. False when a createNode comes first (it stays the current token)
-// or the scene ends.
+// Reads past the rest of the statement that the current token begins: tokens
+// until one whose stored text ends with ';', the current one first (`rename;`
+// is a whole statement). False when a createNode comes first (it stays the
+// current token) or the scene ends.
 bool leggiOltreIstruzione() {
     for (;;) {
-        if (leggiToken(token) == FINE_FLUSSO) return false;
-        if (corrisponde(token, CREATE_NODE)) return false;
         const std::size_t n = std::strlen(token);
         if (n > 0 && token[n - 1] == ';') return true;
-        // A last token glued to the end of the file is still tested above.
+        // A last token glued to the end of the file was tested above.
         if (fineFlusso()) return false;
+        if (leggiToken(token) == FINE_FLUSSO) return false;
+        if (corrisponde(token, CREATE_NODE)) return false;
     }
 }
 

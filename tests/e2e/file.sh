@@ -89,7 +89,7 @@ for testa in '//Maya ASCII' '//Maya ASCII 2018 scene\n' '//Maya ASCII\0'; do
   console_e "Il file altra.ma e' una scena Maya: non lo sovrascrivo " "code path opening with '$testa'"
   cmp -s altra.ma altra.prima || fallito "code path opening with '$testa': the file was changed"
 done
-for testa in '//Maya ASCI' '//Maya BINARY' ' //Maya ASCII' '//maya ascii 2018'; do
+for testa in '//Maya ASCI' '//Maya ASCIX' '//Maya BINARY' ' //Maya ASCII' '//maya ascii 2018'; do
   printf "$testa" > altro.cpp
   converti "$@" a.ma altro.cpp
   [ "$stato" = 0 ] || fallito "code path opening with '$testa': exit $stato"
