@@ -130,14 +130,16 @@ struct Testa {
     char ultimo[CONFRONTO_MASSIMO]; // the last token, as the token buffer holds it
 };
 
-// `prima` is what stands before the first token, where it is not one space.
-constexpr Testa testa(const char* primo, const char* secondo = nullptr, const char* terzo = nullptr,
+// `prima` is what stands before the first token, where it is not one space;
+// an empty part ends the run (no pointer is compared with nullptr: GCC's
+// null sanitizer makes that no constant expression).
+constexpr Testa testa(const char* primo, const char* secondo = "", const char* terzo = "",
                       char dopo = ' ', const char* prima = " ") {
     Testa t{};
     const char* parti[] = {primo, secondo, terzo};
     for (unsigned n = 0; n < 3; ++n) {
         const char* parte = parti[n];
-        if (parte == nullptr) break;
+        if (parte[0] == '\0') break;
         if (n == 0) {
             for (unsigned i = 0; prima[i] != '\0'; ++i) t.testo[t.lunghezza++] = prima[i];
         } else {
@@ -157,14 +159,14 @@ inline constexpr Testa TESTA_TRASLAZIONE = testa(PAROLE[ATTR_TRASLAZIONE].testo,
 inline constexpr Testa TESTA_ROTAZIONE = testa(PAROLE[ATTR_ROTAZIONE].testo, "-type", PAROLE[TIPO_DOUBLE3].testo);
 inline constexpr Testa TESTA_COLORE = testa(PAROLE[ATTR_COLORE].testo, "-type", PAROLE[TIPO_FLOAT3].testo);
 // The end of a statement of typed values, which ends its line.
-inline constexpr Testa TESTA_FINE_VALORI = testa(";", nullptr, nullptr, '\n');
+inline constexpr Testa TESTA_FINE_VALORI = testa(";", "", "", '\n');
 // The semicolon glued to a statement's one number, which ends its line.
-inline constexpr Testa TESTA_FINE_NUMERO = testa(";", nullptr, nullptr, '\n', "");
+inline constexpr Testa TESTA_FINE_NUMERO = testa(";", "", "", '\n', "");
 // A rotate statement's first two tokens, on the line after a translate
 // statement: neither is a createNode, and the second is no setAttr, so the
 // transform handler's two reads of a rotate end there.
 inline constexpr Testa TESTA_ROTAZIONE_DOPO =
-    testa(PAROLE[SET_ATTR].testo, PAROLE[ATTR_ROTAZIONE].testo, nullptr, ' ', "\n\t");
+    testa(PAROLE[SET_ATTR].testo, PAROLE[ATTR_ROTAZIONE].testo, "", ' ', "\n\t");
 // The visibility statement Maya writes in every shape node, which ends its
 // line: none of its tokens is one that the shape handler looks for.
 inline constexpr Testa TESTA_VISIBILITA = testa("-k", "off", "\".v\";", '\n');

@@ -135,6 +135,27 @@ for percorso in x.ma ./x.ma collegamento.ma fisso.ma; do
   cmp -s x.ma "$casi/luce_completa.ma" || fallito "same file $percorso: the scene was changed"
 done
 
+# Paths in any script: a scene and a code file in a folder whose name holds
+# Japanese and accented letters, named whole and by a wildcard that the
+# program's start-up code expands on Windows. Wine hands the arguments over
+# through its own locale, which must be a UTF-8 one.
+(
+  export LC_ALL=C.UTF-8
+  cartella='シーン è ü'
+  mkdir "$cartella" && cp "$casi/luce_completa.ma" "$cartella/光 è.ma" || exit 1
+  converti "$@" "$cartella/光 è.ma" "$cartella/光.cpp"
+  [ "$stato" = 0 ] || fallito "path outside the code page: exit $stato ($(cat console))"
+  cmp -s "$cartella/光.cpp" "$casi/luce_completa.atteso" ||
+    { [ "$fine_riga" = crlf ] && sed 's/$/\r/' "$casi/luce_completa.atteso" | cmp -s - "$cartella/光.cpp"; } ||
+    fallito "path outside the code page: code file differs"
+  [ "$fine_riga" = crlf ] && set -f
+  converti "$@" "$cartella"/光*.ma "$cartella/光 ü.cpp"
+  set +f
+  [ "$stato" = 0 ] || fallito "wildcard outside the code page: exit $stato ($(cat console))"
+  cmp -s "$cartella/光.cpp" "$cartella/光 ü.cpp" || fallito "wildcard outside the code page: code file differs"
+  exit "$fallimenti"
+) || fallimenti=$((fallimenti + 1))
+
 # A token of 700000 characters, glued to a light's name, and NUL bytes.
 awk 'BEGIN { s = "x"; while (length(s) < 700000) s = s s; printf "createNode transform -n \"spotLight%s\";\n", substr(s, 1, 700000) }' > lungo.ma
 printf '\tsetAttr ".t" -type "double3" 0 5 0 ;\n\tsetAttr ".r" -type "double3" 0 0 0 ;\n' >> lungo.ma
