@@ -18,16 +18,9 @@
 
 #include "driver/driver.h"
 #include "driver/flussi.h"
-#include "scanner/flusso.h"
+#include "scanner/flusso/flusso.h"
 #include "scanner/scanner.h"
-
-// The converter on the simple reader, under the names semplice_rinomina.h
-// gives it.
-extern std::FILE* semplice_fileMA;
-extern std::FILE* semplice_fileX;
-int semplice_convertiScena(const char* percorsoScena, const char* percorsoCodice);
-void semplice_azzeraLuci();
-void semplice_apriFlusso(std::FILE* sorgente);
+#include "semplice.h"  // the converter on the simple reader, in namespace semplice
 
 namespace {
 
@@ -127,11 +120,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dati, std::size_t n) {
         });
     });
     const Esito b = converti([&](std::string& codice) {
-        return suMemoria(semplice_fileX, codice, [&] {
-            semplice_azzeraLuci();
-            semplice_fileMA = scenaDi(dati, n);
-            semplice_apriFlusso(semplice_fileMA);
-            return semplice_convertiScena("fuzz.ma", "fuzz.cpp");
+        return suMemoria(semplice::fileX, codice, [&] {
+            semplice::azzeraLuci();
+            semplice::fileMA = scenaDi(dati, n);
+            semplice::apriFlusso(semplice::fileMA);
+            return semplice::convertiScena("fuzz.ma", "fuzz.cpp");
         });
     });
     if (a.stato != 0 || b.stato != 0) std::abort();

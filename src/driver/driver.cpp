@@ -7,7 +7,7 @@
 #include <cstring>
 
 #include "../output/codice.h"
-#include "../scanner/flusso.h"
+#include "../scanner/flusso/flusso.h"
 #include "../scanner/scanner.h"
 #include "flussi.h"
 #include "piattaforma.h"
@@ -97,7 +97,7 @@ int convertiScena(const char* percorsoScena, const char* percorsoCodice) {
     // Only tokens that begin with "createNode" can start a node statement;
     // the stream passes over every other one for the scanner. A token that
     // ends at the very end of the file is not handed on.
-    while (leggiTokenNodo(stringa) == 1 && !fineFlusso()) parseString(stringa);
+    while (leggiInizioNodo(stringa) == 1 && !fineFlusso()) parseString(stringa);
 
     const bool letto = !erroreFlusso();
     std::fclose(fileMA);

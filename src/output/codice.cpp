@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "../comune.h"
 #include "../driver/flussi.h"
 #include "formato.h"
 
@@ -43,33 +44,34 @@ constexpr Riga righe[NUMERO_PROPRIETA] = {
 constexpr std::size_t RIGA_MASSIMA = 1024;
 constexpr std::size_t USCITA = 64 * 1024;
 
-char uscita[USCITA];
-std::size_t piena = 0;  // bytes held in uscita
-bool fallita = false;   // a hand-over to the code file failed
+// The output's state, in one object: the code held for the code file.
+struct Uscita {
+    char testo[USCITA];
+    std::size_t piena;  // bytes held in testo
+    bool fallita;       // a hand-over to the code file failed
+};
+Uscita uscita;
 
 // Hands the bytes held to the code file, remembering a failure.
 void consegna() {
-    if (piena > 0 && std::fwrite(uscita, 1, piena, fileX) != piena) fallita = true;
-    piena = 0;
+    if (uscita.piena > 0 && std::fwrite(uscita.testo, 1, uscita.piena, fileX) != uscita.piena) uscita.fallita = true;
+    uscita.piena = 0;
 }
 
 // Room for one more line: hands the bytes held to the code file first when
 // there may not be.
 char* spazioPer() {
-    if (USCITA - piena < RIGA_MASSIMA) consegna();
-    return uscita + piena;
+    if (USCITA - uscita.piena < RIGA_MASSIMA) consegna();
+    return uscita.testo + uscita.piena;
 }
+
+// Marks the bytes up to `p` as held.
+void tieni(const char* p) { uscita.piena = static_cast<std::size_t>(p - uscita.testo); }
 
 // A light name: its whole buffer, of which the first n bytes count.
 char* copiaNome(char* p, const char* nome, std::size_t n) {
     std::memcpy(p, nome, NOME_MASSIMO);
     return p + n;
-}
-
-template <std::size_t N>
-char* copiaFisso(char* p, const char (&testo)[N]) {
-    std::memcpy(p, testo, N - 1);
-    return p + N - 1;
 }
 }  // namespace
 
@@ -78,8 +80,7 @@ void scriviDichiarazione(const char* nome, std::size_t n) {
     p = copiaNome(copiaFisso(p, "D3DLIGHT9 "), nome, n);
     p = copiaNome(copiaFisso(p, ";\nZeroMemory( &"), nome, n);
     p = copiaFisso(copiaNome(copiaFisso(p, ", sizeof( D3DLIGHT9 ) );\n"), nome, n), ".Type = D3DLIGHT_SPOT;\n\n");
-    p = copiaFisso(copiaNome(p, nome, n), ".Attenuation0 = 1.0f;\n\n");
-    piena = static_cast<std::size_t>(p - uscita);
+    tieni(copiaFisso(copiaNome(p, nome, n), ".Attenuation0 = 1.0f;\n\n"));
 }
 
 namespace {
@@ -92,7 +93,7 @@ void proprieta(const char* nome, std::size_t n, Proprieta proprieta, Valore valo
     p += r.lunghezza;
     p = copiaFisso(scriviNumero(p, valore), "f;\n");
     if (r.ultimaDelGruppo) *p++ = '\n';
-    piena = static_cast<std::size_t>(p - uscita);
+    tieni(p);
 }
 
 }  // namespace
@@ -102,7 +103,7 @@ void scriviProprieta(const char* nome, std::size_t n, Proprieta p, float valore)
 
 bool svuotaUscita() {
     consegna();
-    const bool riuscita = !fallita;
-    fallita = false;
+    const bool riuscita = !uscita.fallita;
+    uscita.fallita = false;
     return riuscita;
 }

@@ -5,6 +5,8 @@
 // limbs for the rest.
 #include "formato.h"
 
+#include "../comune.h"
+
 #include <cfloat>
 #include <cmath>
 #include <cstdint>
@@ -12,12 +14,6 @@
 #include <cstring>
 
 namespace {
-
-template <std::size_t N>
-char* copiaFisso(char* p, const char (&testo)[N]) {
-    std::memcpy(p, testo, N - 1);
-    return p + N - 1;
-}
 
 // The number N / 10^6 with exactly six decimals: N's digits with a point
 // before the last six, and "0" before the point when N < 10^6.
@@ -35,18 +31,6 @@ char* scriviCifre(char* p, const char* cifre, std::size_t n) {
     *p++ = '.';
     std::memcpy(p, cifre + n - 6, 6);
     return p + 6;
-}
-
-// The number of zero bits below the lowest one bit of m (m is not zero).
-int zeriInFondo(std::uint64_t m) {
-#if defined(__GNUC__) || defined(__clang__)
-    return __builtin_ctzll(m);
-#else
-    int n = 0;
-    for (; (m & 0xff) == 0; m >>= 8) n += 8;
-    for (; (m & 1) == 0; m >>= 1) ++n;
-    return n;
-#endif
 }
 
 // "00" to "99", two digits at a time.
@@ -197,7 +181,7 @@ char* scriviNumeroGenerale(char* dove, double valore) {
         e = campo - 1075;
     }
     if (m == 0) return copiaFisso(p, "0.000000");
-    const int zeri = zeriInFondo(m);
+    const int zeri = static_cast<int>(primoBit(m));
     m >>= zeri;
     e += zeri;
     // N = m * 10^6 * 2^e rounded to an integer, ties to even: the number in

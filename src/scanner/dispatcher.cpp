@@ -2,7 +2,7 @@
 // type and hands the statement to the light handlers, which hand the next
 // statement back when they meet its createNode; a whole run of statements
 // is then handled in one call, without recursion.
-#include "interno.h"
+#include "passi.h"
 #include "scanner.h"
 
 namespace {
@@ -12,23 +12,20 @@ Ritorno inizioNodo() {
     // The type and the flag after it, as Maya writes them: the flag is the
     // first token of the transform handler's name look-ahead, and it is not
     // what the shape handler reads up to.
-    if (seguono(token, TESTA_TRASFORMAZIONE)) {
-        tries = 1;
-        return gestisciTrasformazione();
-    }
+    if (prendiTesta(token, NODO_TRASFORMAZIONE.testa)) return gestisciTrasformazione(1);
     // Every other node reads on a token at a time.
     apriLettura();
-    if (seguono(token, TESTA_FORMA)) return gestisciForma();
+    if (prendiTesta(token, NODO_FORMA.testa)) return gestisciForma();
     leggiToken(token);
-    if (corrisponde(token, TRANSFORM)) return gestisciTrasformazione();
-    if (corrisponde(token, SPOT_LIGHT)) return gestisciForma();
+    if (corrisponde(token, NODO_TRASFORMAZIONE.tipo)) return gestisciTrasformazione(0);
+    if (corrisponde(token, NODO_FORMA.tipo)) return gestisciForma();
     return SECONDA_CHANCE;
 }
 
 // Second chance: one more token, handed on only if it is a transform.
 Ritorno secondaChance() {
     leggiToken(token);
-    if (corrisponde(token, TRANSFORM)) return gestisciTrasformazione();
+    if (corrisponde(token, NODO_TRASFORMAZIONE.tipo)) return gestisciTrasformazione(0);
     return FINE_CHIAMATA;
 }
 
@@ -44,3 +41,5 @@ void parseString(const char* entrata) {
     for (Ritorno ritorno = INIZIO_NODO; ritorno != FINE_CHIAMATA;)
         ritorno = ritorno == INIZIO_NODO ? inizioNodo() : secondaChance();
 }
+
+int leggiInizioNodo(char* stringa) { return leggiTokenCon(stringa, CREATE_NODE); }

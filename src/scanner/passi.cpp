@@ -1,8 +1,9 @@
 // The state and the steps the dispatcher and the two light handlers share:
 // the per-call working token and last number, the run-wide light state, the
-// read-until, and a number read into a property line of the current light.
+// read-until, and numbers read into property lines of the current light.
 // The handlers call these; nothing here calls back into them.
-#include "interno.h"
+#include "passi.h"
+
 #include "scanner.h"
 
 char token[LUNGHEZZA_TOKEN];
@@ -14,16 +15,15 @@ std::uint64_t num_luce = 1;
 int tries = 0;
 
 void azzeraLuci() {
-    nomeluce[0] = '\0';
-    lunghezzaNome = 0;
+    spegni();
     num_luce = 1;
     tries = 0;
 }
 
-bool leggiFinoA(Parola a, Parola b) {
+bool leggiFinoA(const Parola& a, const Parola& b) {
     for (;;) {
         if (leggiToken(token) == FINE_FLUSSO) return false;
-        if (corrispondeA(token, insieme(a) | (b != NUMERO_PAROLE ? insieme(b) : 0))) return true;
+        if (inizia(token, a) || inizia(token, b)) return true;
         // A last token glued to the end of the file is still tested above.
         if (fineFlusso()) return false;
     }
@@ -32,4 +32,11 @@ bool leggiFinoA(Parola a, Parola b) {
 void scriviNumeroLetto(Proprieta proprieta) {
     leggiNumero(&numero);
     if (nomeluce[0] != '\0') scriviProprieta(nomeluce, lunghezzaNome, proprieta, numero);
+}
+
+void leggiTreValori(Proprieta prima) {
+    scriviNumeroLetto(prima);
+    scriviNumeroLetto(static_cast<Proprieta>(prima + 1));
+    scriviNumeroLetto(static_cast<Proprieta>(prima + 2));
+    leggiFine(FINE_VALORI);
 }

@@ -1,16 +1,15 @@
-// The light transform handler, past the first step that tells most
-// transforms that are not lights in place (interno.h): tells a light's
-// transform node by its name, announces the light, names it, writes its
-// declaration and turns the translate and rotate statements that follow into
-// Position and Direction lines. A createNode that it reads by itself begins
-// the next statement: it hands that on to the dispatcher rather than consume
-// it.
+// The light transform handler: tells a light's transform node by its name,
+// announces the light, names it, writes its declaration and turns the
+// translate and rotate statements that follow into Position and Direction
+// lines. A createNode that it reads by itself begins the next statement: it
+// hands that on to the dispatcher rather than consume it.
 #include <cmath>
 #include <cstdio>
 #include <cstring>
 
+#include "../comune.h"
 #include "../output/formato.h"
-#include "interno.h"
+#include "passi.h"
 
 namespace {
 
@@ -33,12 +32,12 @@ bool leggiOltreIstruzione() {
     }
 }
 
-// Names the light `numero`: "spotLight" and the number in decimal, as "%d"
-// writes it (no leading zeros or spaces), in nomeluce and lunghezzaNome.
-MA2D3D_FUORI_LINEA void nomina(std::uint64_t numero) {
+// Names the light `n`: "spotLight" and the number in decimal, as "%d" writes
+// it (no leading zeros or spaces), in nomeluce and lunghezzaNome.
+void nomina(std::uint64_t n) {
     static const char TESTA[] = "spotLight";
     std::memcpy(nomeluce, TESTA, sizeof TESTA - 1);
-    lunghezzaNome = static_cast<std::size_t>(scriviIntero(nomeluce + sizeof TESTA - 1, numero) - nomeluce);
+    lunghezzaNome = static_cast<std::size_t>(scriviIntero(nomeluce + sizeof TESTA - 1, n) - nomeluce);
     nomeluce[lunghezzaNome] = '\0';
 }
 
@@ -48,25 +47,10 @@ float leggiAngolo() {
     return static_cast<float>(interoDi(token));
 }
 
-}  // namespace
-
-Ritorno trasformazioneLetta() {
-    // Tokens are read one at a time from here on.
-    apriLettura();
-    // Name look-ahead: at most three tokens, up to the light's name, a
-    // createNode or a setAttr (one test for the three, on the token's first
-    // byte before any comparison).
-    constexpr Parole FINE_NOME = insieme(NOME_LUCE) | insieme(CREATE_NODE) | insieme(SET_ATTR);
-    do {
-        leggiToken(token);
-        ++tries;
-    } while (!(tries > 2 || corrispondeA(token, FINE_NOME)));
-    tries = 0;
-    if (!corrisponde(token, NOME_LUCE)) {
-        spegni();
-        return uscita();
-    }
-
+// Everything after the name look-ahead found the light's name, which is the
+// current token. Kept out of line: most transforms are not lights, and their
+// path needs none of this.
+MA2D3D_FUORI_LINEA Ritorno luceTrovata() {
     std::puts("Trovato un nuovo nodo:");
     std::puts(token);
     nomina(num_luce);
@@ -82,14 +66,9 @@ Ritorno trasformazioneLetta() {
         leggiToken(token);
     }
     if (corrisponde(token, SET_ATTR)) {
-        const Attributo traslazione = leggiAttributo(TESTA_TRASLAZIONE, ATTR_TRASLAZIONE, TIPO_DOUBLE3);
+        const Lettura traslazione = leggiAttributo(TRASLAZIONE);
         if (traslazione == FINE_SCENA) return FINE_CHIAMATA;
-        if (traslazione == VALORI) {
-            scriviNumeroLetto(POSITION_X);
-            scriviNumeroLetto(POSITION_Y);
-            scriviNumeroLetto(POSITION_Z);
-            leggiFine(TESTA_FINE_VALORI);
-        }
+        if (traslazione == VALORI) leggiTreValori(POSITION_X);
     }
     // Whichever of the reads above came last, a createNode is the next
     // statement (a light transform with no rotate statement meets its shape).
@@ -97,12 +76,12 @@ Ritorno trasformazioneLetta() {
 
     // Rotate: the second of the next two tokens must open the statement. As
     // Maya writes a rotate statement after a translate one, it does not.
-    if (seguono(token, TESTA_ROTAZIONE_DOPO)) return FINE_CHIAMATA;
+    if (prendiTesta(token, ROTAZIONE_DOPO)) return FINE_CHIAMATA;
     leggiToken(token);
     if (corrisponde(token, CREATE_NODE)) return INIZIO_NODO;
     leggiToken(token);
     if (!corrisponde(token, SET_ATTR)) return uscita();
-    const Attributo rotazione = leggiAttributo(TESTA_ROTAZIONE, ATTR_ROTAZIONE, TIPO_DOUBLE3);
+    const Lettura rotazione = leggiAttributo(ROTAZIONE);
     if (rotazione == ALTRO_ATTRIBUTO) return uscita();
     if (rotazione == FINE_SCENA) return FINE_CHIAMATA;
 
@@ -113,4 +92,31 @@ Ritorno trasformazioneLetta() {
     const float b = leggiAngolo();
     scriviProprieta(nomeluce, lunghezzaNome, DIRECTION_Z, std::sin(static_cast<double>(b)));
     return FINE_CHIAMATA;
+}
+
+}  // namespace
+
+Ritorno gestisciTrasformazione(int letti) {
+    // Name look-ahead: at most three tokens, those the dispatcher read with
+    // the node type counted, up to the light's name, a createNode or a
+    // setAttr. Where the bytes show them all and none is the light's name or
+    // a createNode, they are passed over at once: the transform is no light,
+    // and the call ends on the last of them, as it would below.
+    tries = letti;
+    if (passaTokenSenza(NOME_LUCE, CREATE_NODE, SET_ATTR, 3 - tries)) {
+        tries = 0;
+        spegni();
+        return FINE_CHIAMATA;
+    }
+    apriLettura();
+    do {
+        leggiToken(token);
+        ++tries;
+    } while (!(tries > 2 || inizia(token, NOME_LUCE) || inizia(token, CREATE_NODE) || inizia(token, SET_ATTR)));
+    tries = 0;
+    if (!corrisponde(token, NOME_LUCE)) {
+        spegni();
+        return uscita();
+    }
+    return luceTrovata();
 }

@@ -1,6 +1,6 @@
 #!/bin/sh
-# Node statements close together at the very end of a scene larger than one
-# block: the last node starts a few dozen bytes before the end of the file,
+# Node statements near the edges of a full block. Close together at the very
+# end of a scene larger than one block: the last node starts a few dozen bytes before the end of the file,
 # where the reader's buffer still holds bytes of the block before. Those bytes
 # must never be read as the scene's. Each scene differs in how far the last
 # statement runs past its name, which moves the end of the file against the
@@ -54,5 +54,28 @@ for spazi in 0 4 8 12 16 20 24 28 32 40 48; do
     fallimenti=$((fallimenti + 1))
   fi
 done
+# Node statements at the edges of a full block: the first block ends a few
+# dozen bytes into a statement's name, so that the refill moves the bytes
+# while the region ahead of the last node found still stands where they
+# were; a stale region would be searched there and a node passed over. The
+# last statements end the file: two lights, the first handing the second's
+# createNode on.
+righe() { awk 'BEGIN { for (i = 0; i < 4096; i++) print "xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx" }'; }
+sopra() { printf "$2" | dd of=regione.ma bs=1 seek="$1" conv=notrunc 2>/dev/null; }
+righe | head -c 262083 > regione.ma
+sopra 0 '//Maya ASCII 2008 scene\n'
+sopra 130899 '\ncreateNode mesh -n "m1";\n'
+sopra 130983 'c'
+sopra 261981 '\ncreateNode mesh -n "m2";\ncreateNode transform -n "spotLight1";\ncreateNode transform -n "spotLight2";\n'
+{ cat codice.atteso; sed -n '2,$p' codice.atteso | sed 's/spotLight1/spotLight2/g'; } > regione.atteso
+{ cat console.atteso; sed 's/spotLight1/spotLight2/' console.atteso; } > regione.console
+"$@" regione.ma luci.cpp > console.raw 2> errori.txt
+stato=$?
+tr -d '\r' < console.raw > console
+if [ "$stato" != 0 ] || ! cmp -s regione.atteso luci.cpp || ! cmp -s regione.console console; then
+  echo "FAILED: nodes at the edges of a full block: exit $stato"; cat console
+  fallimenti=$((fallimenti + 1))
+fi
+
 [ "$fallimenti" = 0 ] && echo "all passed"
 [ "$fallimenti" = 0 ]

@@ -1,8 +1,8 @@
 // A deliberately simple token stream, the yardstick for the block reader: it
 // loads the whole scene into memory and reads it byte by byte, converting each
-// number with strtof on exactly the text matched. Built either with the
-// reader's own names (to make a whole converter) or inside the namespace
-// `semplice` (to sit beside the block reader in one test program).
+// number with strtof on exactly the text matched. Built with the reader's own
+// names (to make a whole converter), or inside a namespace of its own (to
+// sit beside the block reader in one test program).
 #include <cfloat>
 #include <climits>
 #include <cmath>
@@ -10,11 +10,7 @@
 #include <cstring>
 #include <string>
 
-#include "scanner/flusso.h"
-
-#ifdef SEMPLICE_IN_NAMESPACE
-namespace semplice {
-#endif
+#include "scanner/flusso/flusso.h"
 
 namespace {
 std::string dati;
@@ -61,15 +57,15 @@ int leggiToken(char* dest) {
 
 // Statement heads and the name look-ahead are always read a token at a time
 // here, and there is no window to open.
-bool seguono(char*, const Testa&) { return false; }
-bool nessunaFra(Parola, Parola, Parola, int) { return false; }
+bool prendiTesta(char*, const Testa&) { return false; }
+bool passaTokenSenza(const Parola&, const Parola&, const Parola&, int) { return false; }
 void apriLettura() {}
 
-int leggiTokenNodo(char* dest) {
+int leggiTokenCon(char* dest, const Parola& parola) {
     static char letto[LUNGHEZZA_TOKEN];
     for (;;) {
         if (leggiToken(letto) == FINE_FLUSSO) return FINE_FLUSSO;
-        if (std::strncmp(letto, "createNode", 10) == 0) {
+        if (std::strncmp(letto, parola.testo, parola.lunghezza) == 0) {
             std::memcpy(dest, letto, std::strlen(letto) + 1);
             return 1;
         }
@@ -111,7 +107,3 @@ int interoDi(const char* token) {
     const long long v = std::strtoll(token, nullptr, 10);
     return v > INT_MAX ? INT_MAX : v < INT_MIN ? INT_MIN : static_cast<int>(v);
 }
-
-#ifdef SEMPLICE_IN_NAMESPACE
-}  // namespace semplice
-#endif

@@ -10,8 +10,8 @@
 
 #include "driver/driver.h"
 #include "driver/flussi.h"
-#include "scanner/flusso.h"
-#include "scanner/interno.h"
+#include "scanner/flusso/flusso.h"
+#include "scanner/passi.h"
 #include "scanner/scanner.h"
 #include "scena_di_prova.h"
 

@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "scanner/flusso.h"
+#include "scanner/flusso/flusso.h"
 #include "scanner/parole.h"
 #include "scena_di_prova.h"
 
@@ -87,7 +87,7 @@ TEST(Token, NodeReadPassesOverEverythingButCreateNode) {
         std::FILE* f = fileCon(testo);
         apriFlusso(f);
         std::vector<std::string> nodi;
-        while (leggiTokenNodo(dest) == 1) {
+        while (leggiTokenCon(dest, CREATE_NODE) == 1) {
             nodi.push_back(dest);
             if (fineFlusso()) break;
         }
@@ -173,7 +173,7 @@ TEST(Token, NodeReadAmongManyNearMisses) {
         std::FILE* f = fileCon(testo);
         apriFlusso(f);
         std::vector<std::string> nodi;
-        while (leggiTokenNodo(dest) == 1) nodi.push_back(dest);
+        while (leggiTokenCon(dest, CREATE_NODE) == 1) nodi.push_back(dest);
         std::fclose(f);
         EXPECT_EQ(nodi, attesi) << "block " << b;
     }
@@ -341,6 +341,11 @@ TEST(Intero, AsAtoiButClamped) {
     for (const Caso& c : casi) EXPECT_EQ(interoDi(c.token), c.valore) << c.token;
 }
 
+// Every keyword of the scanner.
+const Parola* const parole[] = {&CREATE_NODE,   &TRANSFORM, &SPOT_LIGHT,       &SET_ATTR,     &ATTR_COLORE,
+                                &TIPO_FLOAT3,   &ATTR_CONO, &ATTR_PENOMBRA,    &NOME_LUCE,    &ATTR_TRASLAZIONE,
+                                &TIPO_DOUBLE3,  &ATTR_ROTAZIONE, &RENAME};
+
 TEST(Parole, PrefixMatchWithFixedLengths) {
     struct Caso {
         const char* token;
@@ -362,19 +367,19 @@ TEST(Parole, PrefixMatchWithFixedLengths) {
     // Tokens sit in buffers whose bytes after the NUL are stale: the keyword
     // itself, or its tail, must not make a short token match.
     for (const Caso& c : casi)
-        for (const Voce& stantio : PAROLE) {
+        for (const Parola* stantio : parole) {
             char buffer[CONFRONTO_MASSIMO + 8];
             std::memset(buffer, 'x', sizeof buffer);
-            std::memcpy(buffer, stantio.testo, std::strlen(stantio.testo));
+            std::memcpy(buffer, stantio->testo, std::strlen(stantio->testo));
             std::memcpy(buffer, c.token, std::strlen(c.token) + 1);
-            EXPECT_EQ(corrisponde(buffer, c.parola), c.atteso) << c.token << " over " << stantio.testo;
+            EXPECT_EQ(corrisponde(buffer, c.parola), c.atteso) << c.token << " over " << stantio->testo;
         }
 }
 
 TEST(Parole, EveryKeywordShortOrGlued) {
-    for (int p = 0; p < NUMERO_PAROLE; ++p) {
-        const Parola parola = static_cast<Parola>(p);
-        const std::string intera = PAROLE[p].testo;
+    for (const Parola* p : parole) {
+        const Parola& parola = *p;
+        const std::string intera = parola.testo;
         char buffer[CONFRONTO_MASSIMO + 8] = {};
         const auto prova = [&](const std::string& token) {
             std::memcpy(buffer, intera.c_str(), intera.size() + 1);  // stale keyword after the NUL

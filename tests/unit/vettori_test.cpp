@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <random>
 
-#include "scanner/vettori.h"
+#include "scanner/flusso/vettori.h"
 
 namespace {
 

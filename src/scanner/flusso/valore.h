@@ -1,7 +1,8 @@
 // Number text to float, exact: the value strtof gives the text (the nearest
 // float, ties to even), with an overflow to infinity clamped to the largest
 // float. Two ways to it, the cheaper first: one double operation, and strtof
-// on a canonical text of bounded length, for any text at all.
+// on a canonical text of bounded length, for any text at all. For the
+// stream's number reader only.
 #ifndef MA2D3D_VALORE_H
 #define MA2D3D_VALORE_H
 
@@ -13,7 +14,7 @@
 inline constexpr double POTENZE[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
                                      1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
 constexpr std::uint64_t W_MASSIMO = std::uint64_t{1} << 53;
-constexpr int P_MASSIMO = 22;
+constexpr long long P_MASSIMO = 22;
 
 // Within those bounds every value is a finite float's neighbour in the
 // normal range, or zero: no overflow, and no subnormal rounding to decide.
@@ -28,7 +29,7 @@ static_assert(1e-22 > static_cast<double>(FLT_MIN), "w * 10^-p may be subnormal"
 // itself, since every float and every midpoint between two floats is a
 // double, unless `d` is such a midpoint: then the value may lie on either
 // side of it.
-inline bool valoreDiretto(std::uint64_t w, int p, bool negativo, float* numero) {
+inline bool valoreDiretto(std::uint64_t w, long long p, bool negativo, float* numero) {
 #if defined(FLT_EVAL_METHOD) && FLT_EVAL_METHOD == 0
     if (w > W_MASSIMO || p < -P_MASSIMO || p > P_MASSIMO) return false;
     const double d = p >= 0 ? static_cast<double>(w) * POTENZE[p] : static_cast<double>(w) / POTENZE[-p];
@@ -51,14 +52,23 @@ inline bool valoreDiretto(std::uint64_t w, int p, bool negativo, float* numero) 
 // strtof of `testo`, with an overflow clamped to the largest float.
 float daTesto(const char* testo);
 
-// The canonical form, built digit by digit as a text is read: start it, add
-// each digit of the integer part (intera) or of the fraction, then take the
-// value with the text's sign and written exponent.
-void iniziaCanonico();
-void aggiungiCifra(int c, bool intera);
-float valoreCanonico(bool negativo, long long esponente);
+// A number text in a bounded canonical form, built digit by digit as the
+// text is read: its significant digits (at most CIFRE_MASSIME, then a sticky
+// '1' standing for any non-zero digits cut off) and a decimal scale. It keeps
+// enough digits for every single-precision rounding decision, so strtof on
+// the canonical text rounds like strtof on the whole text.
+constexpr int CIFRE_MASSIME = 200;
+struct Canonico {
+    char cifre[CIFRE_MASSIME + 2];
+    int quante;
+    bool tagliate;
+    long long scala;  // the value is 0.cifre times 10^scala
+};
 
-// Written exponents are clamped to this, far past any float, as they are read.
-constexpr long long ESPONENTE_SCRITTO_LIMITE = 1000000000000000;  // 10^15
+// Starts `c` empty; adds a digit of the integer part (intera) or of the
+// fraction; takes the value with the text's sign and written exponent.
+void iniziaCanonico(Canonico& c);
+void aggiungiCifra(Canonico& c, int cifra, bool intera);
+float valoreCanonico(const Canonico& c, bool negativo, long long esponente);
 
 #endif

@@ -1,6 +1,6 @@
-// The vector primitives the token stream is built on: bitmaps of white space
-// and of a two-byte pair over 16 or 64 bytes, the lowest set bit, and a short
-// masked copy. Each has its SSE2, NEON and portable body side by side; which
+// The vector primitives the token stream is built on: bitmaps of white space,
+// of a byte and of a two-byte pair over 16 or 64 bytes, and a short masked
+// copy. Each has its SSE2, NEON and portable body side by side; which
 // one is compiled is decided here, and nowhere else. Bit i of a bitmap stands
 // for the byte at p + i.
 #ifndef MA2D3D_VETTORI_H
@@ -9,23 +9,14 @@
 #include <cstdint>
 #include <cstring>
 
+#include "../../comune.h"
+
 #if !defined(MA2D3D_SENZA_SIMD) && (defined(__SSE2__) || defined(_M_X64))
 #define MA2D3D_SSE2 1
 #include <emmintrin.h>
 #elif !defined(MA2D3D_SENZA_SIMD) && (defined(__aarch64__) || defined(_M_ARM64))
 #define MA2D3D_NEON 1
 #include <arm_neon.h>
-#endif
-#if defined(_MSC_VER) && !defined(__clang__)
-#include <intrin.h>
-#endif
-
-#if defined(__GNUC__) || defined(__clang__)
-#define MA2D3D_SEMPRE_INLINE inline __attribute__((always_inline))
-#define MA2D3D_FUORI_LINEA __attribute__((noinline))
-#else
-#define MA2D3D_SEMPRE_INLINE inline
-#define MA2D3D_FUORI_LINEA
 #endif
 
 // White space as the C locale's isspace has it: space, and tab, line feed,
@@ -167,21 +158,6 @@ inline std::uint64_t coppia64(const unsigned char* p, char a, char b) {
     return static_cast<std::uint64_t>(coppia16(p, a, b)) | static_cast<std::uint64_t>(coppia16(p + 16, a, b)) << 16 |
            static_cast<std::uint64_t>(coppia16(p + 32, a, b)) << 32 |
            static_cast<std::uint64_t>(coppia16(p + 48, a, b)) << 48;
-}
-
-// The index of the lowest set bit of m, which is not zero.
-inline unsigned primoBit(std::uint64_t m) {
-#if defined(_MSC_VER) && !defined(__clang__)
-    unsigned long i;
-    _BitScanForward64(&i, m);
-    return static_cast<unsigned>(i);
-#elif defined(__GNUC__) || defined(__clang__)
-    return static_cast<unsigned>(__builtin_ctzll(m));
-#else
-    unsigned n = 0;
-    for (; (m & 1) == 0; m >>= 1) ++n;
-    return n;
-#endif
 }
 
 #endif

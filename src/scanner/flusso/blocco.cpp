@@ -1,0 +1,95 @@
+// The stream's state object and the block operations: opening the stream,
+// refills, the look at a byte ahead and the two end-of-input flags. Blocks
+// are fetched with fread from the scene's own text-mode FILE*, so the
+// platform's text conversions (CR LF to LF and Ctrl-Z on Windows) apply
+// exactly as they would to any other read.
+#include "flusso.h"
+#include "stato.h"
+
+#if defined(__SANITIZE_ADDRESS__)
+#define MA2D3D_ASAN 1
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define MA2D3D_ASAN 1
+#endif
+#endif
+#ifdef MA2D3D_ASAN
+#include <sanitizer/asan_interface.h>
+#endif
+
+// All zero until apriFlusso: in static storage with the rest of the
+// program's zeros, not in its data.
+Flusso flusso;
+
+namespace {
+
+// Under AddressSanitizer the bytes of buf past those held are marked
+// unreadable, so that a read past the block's end is reported even where buf
+// goes on; the marks are lifted while a refill moves and fetches bytes.
+void segnaFine() {
+#ifdef MA2D3D_ASAN
+    ASAN_POISON_MEMORY_REGION(flusso.buf + flusso.fine, sizeof flusso.buf - flusso.fine);
+#endif
+}
+void togliSegni() {
+#ifdef MA2D3D_ASAN
+    ASAN_UNPOISON_MEMORY_REGION(flusso.buf, sizeof flusso.buf);
+#endif
+}
+
+}  // namespace
+
+bool riempi() {
+    Flusso& f = flusso;
+    if (f.esaurito) return false;
+    togliSegni();
+    f.finestra = f.regione = CHIUSA;  // the bytes move
+    if (f.pos > 0) {
+        std::memmove(f.buf, f.buf + f.pos, f.fine - f.pos);
+        f.fine -= f.pos;
+        f.pos = 0;
+    }
+    const std::size_t blocco = f.blocco != 0 ? f.blocco : BLOCCO_MASSIMO;
+    const std::size_t letti = std::fread(f.buf + f.fine, 1, blocco - f.fine, f.sorgente);
+    f.fine += letti;
+    segnaFine();
+    if (letti == 0) {
+        f.esaurito = true;
+        f.erroreInput = std::ferror(f.sorgente) != 0;
+    }
+    return letti > 0;
+}
+
+int guarda(std::size_t k) {
+    while (flusso.pos + k >= flusso.fine) {
+        if (!riempi()) {
+            flusso.fineInput = true;
+            return -1;
+        }
+    }
+    return flusso.buf[flusso.pos + k];
+}
+
+void apriFlusso(std::FILE* sorgente) {
+    Flusso& f = flusso;
+    f.sorgente = sorgente;
+    f.pos = f.fine = 0;
+    f.finestra = f.regione = CHIUSA;
+    togliSegni();
+    segnaFine();
+    f.esaurito = f.fineInput = f.erroreInput = false;
+}
+
+void impostaBlocco(std::size_t byte) {
+    if (byte < BLOCCO_MINIMO) byte = BLOCCO_MINIMO;
+    if (byte > BLOCCO_MASSIMO) byte = BLOCCO_MASSIMO;
+    flusso.blocco = byte;
+}
+
+bool primoBlocco() {
+    riempi();
+    return !flusso.erroreInput;
+}
+
+bool fineFlusso() { return flusso.fineInput; }
+bool erroreFlusso() { return flusso.erroreInput; }

@@ -1,0 +1,148 @@
+// The token stream's whole interface: one read position over the scene file,
+// shared by the driver and the scanner. Tokens are runs of non-white-space
+// bytes; numbers are read with our own decimal grammar; every read is
+// strictly forward. What a keyword is and how a token is tested against one
+// are here too; which keywords and statements matter is the scanner's
+// (parole.h). Every call whose name begins with leggi, prendi or passa
+// consumes input; the others read nothing.
+#ifndef MA2D3D_FLUSSO_H
+#define MA2D3D_FLUSSO_H
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <cstring>
+
+// Capacity of every token buffer: a token keeps at most LUNGHEZZA_TOKEN - 1
+// characters; the rest of a longer run of non-white-space bytes is skipped.
+constexpr std::size_t LUNGHEZZA_TOKEN = 500000;
+
+// What a read returns when it found nothing before the end of input.
+constexpr int FINE_FLUSSO = -1;
+
+// A keyword: a token matches it when its first `lunghezza` characters (the
+// comparison length) are the keyword's.
+constexpr unsigned CONFRONTO_MASSIMO = 16;
+struct Parola {
+    char testo[CONFRONTO_MASSIMO];
+    unsigned lunghezza;
+    unsigned char maschera[CONFRONTO_MASSIMO];  // 0xff for each compared byte
+};
+
+// A keyword and its comparison length, which must be its full length (a
+// constant that breaks this does not compile).
+template <std::size_t N>
+constexpr Parola parola(const char (&testo)[N], unsigned lunghezza) {
+    static_assert(N <= CONFRONTO_MASSIMO, "keyword too long");
+    if (lunghezza != N - 1) throw "a comparison length differs from its keyword's length";
+    Parola p{};
+    for (std::size_t i = 0; i < N; ++i) p.testo[i] = testo[i];
+    p.lunghezza = lunghezza;
+    for (unsigned i = 0; i < lunghezza; ++i) p.maschera[i] = 0xff;
+    return p;
+}
+
+// True when `token` begins with the keyword: `transformX` matches transform,
+// `".tx"` does not match ".t", a shorter token never matches. Case-sensitive.
+//
+// `token` is a NUL-terminated string at the start of a buffer of at least
+// CONFRONTO_MASSIMO bytes. The test compares 16 bytes under the keyword's
+// mask, without a branch or a call: since no keyword holds a NUL, a token
+// shorter than the keyword differs from it at its own NUL, whatever bytes
+// follow that in the buffer.
+inline bool corrisponde(const char* token, const Parola& p) {
+    std::uint64_t t[2], k[2], m[2];
+    std::memcpy(t, token, sizeof t);
+    std::memcpy(k, p.testo, sizeof k);
+    std::memcpy(m, p.maschera, sizeof m);
+    return (((t[0] ^ k[0]) & m[0]) | ((t[1] ^ k[1]) & m[1])) == 0;
+}
+
+// corrisponde, with the first byte tested first: for a token that is seldom
+// the keyword.
+inline bool inizia(const char* token, const Parola& p) { return token[0] == p.testo[0] && corrisponde(token, p); }
+
+// A head: a run of tokens as the scene spells it byte for byte, with the
+// white space between and around them, taken at once where the bytes at the
+// read position are exactly these. `ultimo` is its last token as a token
+// buffer holds it.
+constexpr std::size_t TESTA_MASSIMA = 32;
+struct Testa {
+    char testo[TESTA_MASSIMA];
+    unsigned lunghezza;
+    std::uint32_t bit;  // bit i set for each byte i of the text
+    char ultimo[CONFRONTO_MASSIMO];
+};
+
+// The head of `parti`, each after one space but the first, which follows
+// `prima`, and with `dopo` after the last.
+template <std::size_t N>
+constexpr Testa testa(const char* prima, const char* const (&parti)[N], char dopo) {
+    Testa t{};
+    for (unsigned i = 0; prima[i] != '\0'; ++i) t.testo[t.lunghezza++] = prima[i];
+    for (std::size_t n = 0; n < N; ++n) {
+        if (n > 0) t.testo[t.lunghezza++] = ' ';
+        for (unsigned i = 0; i < CONFRONTO_MASSIMO; ++i) t.ultimo[i] = '\0';
+        for (unsigned i = 0; parti[n][i] != '\0'; ++i) t.testo[t.lunghezza++] = t.ultimo[i] = parti[n][i];
+    }
+    t.testo[t.lunghezza++] = dopo;
+    t.bit = t.lunghezza == 32 ? ~std::uint32_t{0} : (std::uint32_t{1} << t.lunghezza) - 1;
+    return t;
+}
+
+// Starts reading `sorgente` from its current position, with every flag clear.
+void apriFlusso(std::FILE* sorgente);
+
+// Limits the bytes fetched per refill (tests shrink it to move block edges
+// inside tokens and numbers). Values are clamped to [16, the block's size];
+// call it before apriFlusso.
+void impostaBlocco(std::size_t byte);
+
+// Fetches the first block, so that an unreadable scene shows up before any
+// output exists. False on a read error.
+bool primoBlocco();
+
+// Next token into `dest` (LUNGHEZZA_TOKEN bytes): 1 when a token was stored,
+// FINE_FLUSSO at end of input, where `dest` is left as it was.
+int leggiToken(char* dest);
+
+// Next token that begins with `parola`, passing over every other token
+// without storing it: as leggiToken, for the driver, which has nothing to do
+// with those. Every call between two apriFlusso passes the same keyword (the
+// search keeps where the next one may start).
+int leggiTokenCon(char* dest, const Parola& parola);
+
+// Prepares a run of leggiToken calls from the read position (a window of the
+// bytes ahead, where the stream keeps one), as the first call would prepare
+// it. Reads nothing.
+void apriLettura();
+
+// Takes `testa` at once when the bytes at the read position spell it: true,
+// with its last token in `dest` (a token buffer) and the read position after
+// that token, as reading its tokens one at a time would leave them. False,
+// reading nothing, when they do not, or when the stream cannot tell at once
+// (reading a token at a time always serves).
+bool prendiTesta(char* dest, const Testa& testa);
+
+// Passes over the next `n` tokens (n at least 1; fewer when one matches
+// `ultima`, which is then the last) when the stream can tell at once that
+// none matches `a` or `b`: true, with the read position after the last of
+// them. False, reading nothing, when one does or when the stream cannot tell
+// at once (reading a token at a time always serves).
+bool passaTokenSenza(const Parola& a, const Parola& b, const Parola& ultima, int n);
+
+// Next number into `numero`: 1 when read, 0 when no number starts here (the
+// value is untouched; a sign or a lone point before the failure is
+// consumed), FINE_FLUSSO at end of input.
+int leggiNumero(float* numero);
+
+// Set once any read has met the end of the scene (or a read error).
+bool fineFlusso();
+
+// Set when the end was caused by a read error rather than the end of file.
+bool erroreFlusso();
+
+// The leading decimal integer of a token, as atoi, clamped to the int range.
+int interoDi(const char* token);
+
+#endif

@@ -1,0 +1,168 @@
+// Numbers: the grammar of the formatted scan of "%f" (optional sign, digits
+// with an optional point and more digits, an optional exponent), written
+// once and read from either of two sources: the block's bytes in place,
+// where the block holds the short text a number usually is, or the stream
+// byte at a time across refills, for any text at all. The value comes from
+// valore.h.
+#include <cstdint>
+
+#include "flusso.h"
+#include "stato.h"
+
+namespace {
+
+// Number texts shorter than this are read in place.
+constexpr std::size_t NUMERO_BREVE = 64;
+// Digits gathered in one 64-bit integer (10^19 < 2^64).
+constexpr long CIFRE_INTERE = 19;
+
+// What the grammar needs of a source: `guarda(k)`, the byte k places past
+// its position (a value that is no digit, sign, point or 'e' where there is
+// none); `avanza(k)`; `cifra(c, intera)` for each digit consumed; and what
+// the text comes to: `nessuno()` when it has no digit, `valore(...)` when it
+// has.
+template <typename Sorgente>
+MA2D3D_SEMPRE_INLINE int grammatica(Sorgente& s, float* numero) {
+    int c = s.guarda(0);
+    const bool negativo = c == '-';
+    if (c == '+' || c == '-') {
+        s.avanza(1);
+        c = s.guarda(0);
+    }
+    bool conCifre = false;
+    for (; cifra(c); c = s.guarda(0)) {
+        s.cifra(c, true);
+        s.avanza(1);
+        conCifre = true;
+    }
+    if (c == '.') {
+        s.avanza(1);
+        for (c = s.guarda(0); cifra(c); c = s.guarda(0)) {
+            s.cifra(c, false);
+            s.avanza(1);
+            conCifre = true;
+        }
+    }
+    if (!conCifre) return s.nessuno();  // a sign or lone point stays consumed
+    long long esponente = 0;
+    if (c == 'e' || c == 'E') {
+        int dopo = s.guarda(1);
+        std::size_t salto = 1;
+        bool esponenteNegativo = false;
+        if (dopo == '+' || dopo == '-') {
+            esponenteNegativo = dopo == '-';
+            dopo = s.guarda(2);
+            salto = 2;
+        }
+        if (cifra(dopo)) {
+            s.avanza(salto);
+            for (c = s.guarda(0); cifra(c); c = s.guarda(0)) {
+                esponente = esponente * 10 + (c - '0');
+                if (esponente > ESPONENTE_LIMITE) esponente = ESPONENTE_LIMITE;
+                s.avanza(1);
+            }
+            if (esponenteNegativo) esponente = -esponente;
+        }
+    }
+    return s.valore(negativo, esponente, numero);
+}
+
+// The block's bytes in place, from the read position, when the block holds
+// NUMERO_BREVE bytes from it: no byte at or past `limite` is read (it reads
+// as the end of the text, and the text is then left to the other source), so
+// none past the block's end. Every digit goes into one integer, leading zeros
+// too; a text of more digits than it holds, or whose value one double
+// operation does not give, is left to the other source too. The read
+// position moves only when the text is decided here.
+//
+// `breve`: the caller has seen a white byte within the 16 bytes from the read
+// position. The grammar stops there at the latest (white space is neither a
+// digit nor a sign, point or 'e'), so no byte needs testing against `limite`,
+// and the text has fewer than CIFRE_INTERE digits.
+template <bool breve>
+struct NelBlocco {
+    const unsigned char* p;
+    const unsigned char* limite;
+    bool oltre;  // a byte at or past `limite` was asked for
+    std::uint64_t w;
+    long cifre;
+    int dopoPunto;
+
+    int guarda(std::size_t k) {
+        if (!breve && p + k >= limite) {
+            oltre = true;
+            return -1;
+        }
+        return p[k];
+    }
+    void avanza(std::size_t k) { p += k; }
+    void cifra(int c, bool intera) {
+        w = w * 10 + static_cast<unsigned>(c - '0');
+        ++cifre;
+        if (!intera) ++dopoPunto;
+    }
+    int nessuno() {
+        if (!breve && oltre) return -1;
+        flusso.pos = static_cast<std::size_t>(p - flusso.buf);
+        return 0;
+    }
+    int valore(bool negativo, long long esponente, float* numero) {
+        if (!breve && (oltre || cifre > CIFRE_INTERE)) return -1;
+        if (!valoreDiretto(w, esponente - dopoPunto, negativo, numero)) return -1;
+        flusso.pos = static_cast<std::size_t>(p - flusso.buf);
+        return 1;
+    }
+};
+
+// The number in place: 1 with its value, 0 when no number starts here, -1
+// when the stream byte at a time must decide.
+template <bool breve>
+MA2D3D_SEMPRE_INLINE int numeroNelBlocco(float* numero) {
+    if (flusso.pos + NUMERO_BREVE > flusso.fine) return -1;
+    const unsigned char* const inizio = flusso.buf + flusso.pos;
+    NelBlocco<breve> s{inizio, inizio + NUMERO_BREVE, false, 0, 0, 0};
+    return grammatica(s, numero);
+}
+
+// The stream byte at a time, through refills, gathering the digits in the
+// canonical form.
+struct AlBordo {
+    static int guarda(std::size_t k) { return ::guarda(k); }
+    static void avanza(std::size_t k) { flusso.pos += k; }
+    static void cifra(int c, bool intera) { aggiungiCifra(flusso.canonico, c, intera); }
+    static int nessuno() { return 0; }
+    static int valore(bool negativo, long long esponente, float* numero) {
+        *numero = valoreCanonico(flusso.canonico, negativo, esponente);
+        return 1;
+    }
+};
+
+// The number when it cannot be read in place. Kept out of line, so that the
+// usual number's path needs no saved registers.
+MA2D3D_FUORI_LINEA int numeroAdagio(float* numero) {
+    if (!saltaSpazi()) return FINE_FLUSSO;
+    const int veloce = numeroNelBlocco<false>(numero);
+    if (veloce >= 0) return veloce;
+    iniziaCanonico(flusso.canonico);
+    AlBordo s;
+    return grammatica(s, numero);
+}
+
+}  // namespace
+
+int leggiNumero(float* numero) {
+    // The usual number: less than 16 white bytes before it, and in place;
+    // with no bound to test when a white byte follows it in those 16.
+    Flusso& f = flusso;
+    if (f.pos + 16 <= f.fine) {
+        const unsigned bianchi = bianchi16(f.buf + f.pos);
+        const unsigned altro = ~bianchi & 0xffffu;
+        if (altro != 0) {
+            const unsigned inizio = primoBit(altro);
+            f.pos += inizio;
+            const int veloce = (bianchi >> inizio) != 0 ? numeroNelBlocco<true>(numero) : numeroNelBlocco<false>(numero);
+            if (veloce >= 0) return veloce;
+        }
+    }
+    return numeroAdagio(numero);
+}
