@@ -18,11 +18,11 @@ Ritorno gestisciForma() {
         if (colore == VALORI) leggiTreValori(DIFFUSE_R);
         if (corrisponde(token, ATTR_CONO)) {
             scriviNumeroLetto(RANGE);
-            leggiFine(FINE_NUMERO);
+            leggiChiusura(CHIUDE_NUMERO);
         }
         if (corrisponde(token, ATTR_PENOMBRA)) {
             scriviNumeroLetto(FALLOFF);
-            leggiFine(FINE_NUMERO);
+            leggiChiusura(CHIUDE_NUMERO);
         }
         if (corrisponde(token, CREATE_NODE)) return SECONDA_CHANCE;
     }

@@ -58,9 +58,9 @@ inline constexpr Attributo COLORE = attributo(ATTR_COLORE, TIPO_FLOAT3);
 // against keywords they are not, taken at once where Maya spells them so.
 //
 // The end of a statement of typed values, which ends its line: ` ;`.
-inline constexpr Testa FINE_VALORI = testa(" ", {";"}, '\n');
+inline constexpr Testa CHIUDE_VALORI = testa(" ", {";"}, '\n');
 // The semicolon glued to a statement's one number, which ends its line.
-inline constexpr Testa FINE_NUMERO = testa("", {";"}, '\n');
+inline constexpr Testa CHIUDE_NUMERO = testa("", {";"}, '\n');
 // A rotate statement's first two tokens, on the line after a translate
 // statement: neither is a createNode, and the second is no setAttr, so the
 // transform handler's two reads of a rotate end there.

@@ -38,5 +38,5 @@ void leggiTreValori(Proprieta prima) {
     scriviNumeroLetto(prima);
     scriviNumeroLetto(static_cast<Proprieta>(prima + 1));
     scriviNumeroLetto(static_cast<Proprieta>(prima + 2));
-    leggiFine(FINE_VALORI);
+    leggiChiusura(CHIUDE_VALORI);
 }

@@ -54,7 +54,7 @@ inline Lettura leggiAttributo(const Attributo& attributo) {
 
 // Reads the token that ends a statement: at once where the scene spells it
 // as `fine`, a head of that one token, does.
-inline void leggiFine(const Testa& fine) {
+inline void leggiChiusura(const Testa& fine) {
     if (!prendiTesta(token, fine)) leggiToken(token);
 }
 

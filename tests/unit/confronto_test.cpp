@@ -34,7 +34,7 @@ const char* const pezzi[] = {
 };
 const Testa* const teste[] = {&NODO_TRASFORMAZIONE.testa, &NODO_FORMA.testa,  &TRASLAZIONE.testa,
                               &ROTAZIONE.testa,           &COLORE.testa,      &VISIBILITA,
-                              &FINE_VALORI,               &FINE_NUMERO,       &ROTAZIONE_DOPO};
+                              &CHIUDE_VALORI,               &CHIUDE_NUMERO,       &ROTAZIONE_DOPO};
 
 // The simple reader's tokens for a head the block reader took: each must be
 // the head's next word.

@@ -28,7 +28,7 @@ namespace {
 // goes on; the marks are lifted while a refill moves and fetches bytes.
 void segnaFine() {
 #ifdef MA2D3D_ASAN
-    ASAN_POISON_MEMORY_REGION(flusso.buf + flusso.fine, sizeof flusso.buf - flusso.fine);
+    ASAN_POISON_MEMORY_REGION(flusso.buf + flusso.tenuti, sizeof flusso.buf - flusso.tenuti);
 #endif
 }
 void togliSegni() {
@@ -45,13 +45,13 @@ bool riempi() {
     togliSegni();
     f.finestra = f.regione = CHIUSA;  // the bytes move
     if (f.pos > 0) {
-        std::memmove(f.buf, f.buf + f.pos, f.fine - f.pos);
-        f.fine -= f.pos;
+        std::memmove(f.buf, f.buf + f.pos, f.tenuti - f.pos);
+        f.tenuti -= f.pos;
         f.pos = 0;
     }
     const std::size_t blocco = f.blocco != 0 ? f.blocco : BLOCCO_MASSIMO;
-    const std::size_t letti = std::fread(f.buf + f.fine, 1, blocco - f.fine, f.sorgente);
-    f.fine += letti;
+    const std::size_t letti = std::fread(f.buf + f.tenuti, 1, blocco - f.tenuti, f.sorgente);
+    f.tenuti += letti;
     segnaFine();
     if (letti == 0) {
         f.esaurito = true;
@@ -61,7 +61,7 @@ bool riempi() {
 }
 
 int guarda(std::size_t k) {
-    while (flusso.pos + k >= flusso.fine) {
+    while (flusso.pos + k >= flusso.tenuti) {
         if (!riempi()) {
             flusso.fineInput = true;
             return -1;
@@ -73,7 +73,7 @@ int guarda(std::size_t k) {
 void apriFlusso(std::FILE* sorgente) {
     Flusso& f = flusso;
     f.sorgente = sorgente;
-    f.pos = f.fine = 0;
+    f.pos = f.tenuti = 0;
     f.finestra = f.regione = CHIUSA;
     togliSegni();
     segnaFine();

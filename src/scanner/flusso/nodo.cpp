@@ -30,7 +30,7 @@ constexpr std::size_t VICINI = 128;
 constexpr std::size_t VICINI_LETTI = VICINI + CONFRONTO_MASSIMO;
 
 void apriRegione(std::size_t da, const Parola& parola) {
-    if (da + REGIONE_LETTA > flusso.fine) return;
+    if (da + REGIONE_LETTA > flusso.tenuti) return;
     flusso.regione = da;
     flusso.nodi = byte64(flusso.buf + da, parola.testo[0]);
 }
@@ -42,7 +42,7 @@ inline int trovato(char* dest, std::size_t k, const Parola& parola) {
     Flusso& f = flusso;
     apriRegione(k + DOPO_NODO, parola);
     f.pos = k;
-    if (k + parola.lunghezza < f.fine && spazio(f.buf[k + parola.lunghezza])) {
+    if (k + parola.lunghezza < f.tenuti && spazio(f.buf[k + parola.lunghezza])) {
         std::memcpy(dest, parola.testo, CONFRONTO_MASSIMO);
         f.pos = k + parola.lunghezza;
         return 1;
@@ -60,25 +60,25 @@ inline bool tokenA(std::size_t k, std::size_t da, const Parola& parola) {
 }
 
 // The first index in [da, a) at which the block holds the keyword's first
-// three bytes, or `a` when there is none; a < fine - 2. Reads no byte at or
-// past `fine`.
+// three bytes, or `a` when there is none; a < tenuti - 2. Reads no byte at or
+// past `tenuti`.
 std::size_t candidato(std::size_t da, std::size_t a, const Parola& parola) {
     const unsigned char* const b = flusso.buf;
-    const std::size_t fine = flusso.fine;
+    const std::size_t tenuti = flusso.tenuti;
     const char* const k = parola.testo;
     std::size_t i = da;
     // Sixty-four bytes a turn on the first two bytes, which rarely stand
     // together anywhere else in a scene; the third is tested on what they find
-    // (in the block, since a find before `a` is before fine - 2). The bitmap
+    // (in the block, since a find before `a` is before tenuti - 2). The bitmap
     // reads 65 bytes, the 16-byte one 17.
-    for (; i < a && i + 65 <= fine; i += 64) {
+    for (; i < a && i + 65 <= tenuti; i += 64) {
         for (std::uint64_t m = coppia64(b + i, k[0], k[1]); m != 0; m &= m - 1) {
             const std::size_t trovato = i + primoBit(m);
             if (trovato >= a) return a;
             if (b[trovato + 2] == static_cast<unsigned char>(k[2])) return trovato;
         }
     }
-    for (; i < a && i + 17 <= fine; i += 16) {
+    for (; i < a && i + 17 <= tenuti; i += 16) {
         for (unsigned m = coppia16(b + i, k[0], k[1]); m != 0; m &= m - 1) {
             const std::size_t trovato = i + primoBit(m);
             if (trovato >= a) return a;
@@ -104,17 +104,17 @@ MA2D3D_FUORI_LINEA int cerca(char* dest, const Parola& parola) {
     const std::size_t n = parola.lunghezza;
     bool inizio = true;
     for (;;) {
-        const std::size_t limite = f.esaurito ? f.fine : (f.fine > n ? f.fine - n : 0);
-        const std::size_t margine = f.fine >= 2 ? f.fine - 2 : 0;  // candidato's bound
+        const std::size_t limite = f.esaurito ? f.tenuti : (f.tenuti > n ? f.tenuti - n : 0);
+        const std::size_t margine = f.tenuti >= 2 ? f.tenuti - 2 : 0;  // candidato's bound
         std::size_t i = f.pos;
         while ((i = candidato(i, limite < margine ? limite : margine, parola)) < limite && i < margine) {
             const bool dopoSpazio = i == f.pos ? inizio : spazio(f.buf[i - 1]);
-            if (dopoSpazio && i + n <= f.fine && std::memcmp(f.buf + i, parola.testo, n) == 0)
+            if (dopoSpazio && i + n <= f.tenuti && std::memcmp(f.buf + i, parola.testo, n) == 0)
                 return trovato(dest, i, parola);
             ++i;
         }
         if (f.esaurito) {
-            f.pos = f.fine;
+            f.pos = f.tenuti;
             f.fineInput = true;
             return FINE_FLUSSO;
         }
@@ -142,7 +142,7 @@ int leggiTokenCon(char* dest, const Parola& parola) {
     }
     // Keywords often follow each other within a few dozen bytes: the next
     // VICINI bytes are searched next, with every bound known to hold.
-    if (f.pos + VICINI_LETTI <= f.fine) {
+    if (f.pos + VICINI_LETTI <= f.tenuti) {
         const std::size_t da = f.pos;
         for (std::size_t i = da; i < da + VICINI; i += 64) {
             for (std::uint64_t m = byte64(f.buf + i, parola.testo[0]); m != 0; m &= m - 1) {

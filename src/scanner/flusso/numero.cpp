@@ -11,6 +11,10 @@
 
 namespace {
 
+// What the in-place reading returns when it leaves the number to the reading
+// byte at a time.
+constexpr int INDECISO = -2;
+
 // Number texts shorter than this are read in place.
 constexpr std::size_t NUMERO_BREVE = 64;
 // Digits gathered in one 64-bit integer (10^19 < 2^64).
@@ -102,23 +106,23 @@ struct NelBlocco {
         if (!intera) ++dopoPunto;
     }
     int nessuno() {
-        if (!breve && oltre) return -1;
+        if (!breve && oltre) return INDECISO;
         flusso.pos = static_cast<std::size_t>(p - flusso.buf);
         return 0;
     }
     int valore(bool negativo, long long esponente, float* numero) {
-        if (!breve && (oltre || cifre > CIFRE_INTERE)) return -1;
-        if (!valoreDiretto(w, esponente - dopoPunto, negativo, numero)) return -1;
+        if (!breve && (oltre || cifre > CIFRE_INTERE)) return INDECISO;
+        if (!valoreDiretto(w, esponente - dopoPunto, negativo, numero)) return INDECISO;
         flusso.pos = static_cast<std::size_t>(p - flusso.buf);
         return 1;
     }
 };
 
-// The number in place: 1 with its value, 0 when no number starts here, -1
-// when the stream byte at a time must decide.
+// The number in place: 1 with its value, 0 when no number starts here,
+// INDECISO when the reading byte at a time must decide.
 template <bool breve>
 MA2D3D_SEMPRE_INLINE int numeroNelBlocco(float* numero) {
-    if (flusso.pos + NUMERO_BREVE > flusso.fine) return -1;
+    if (flusso.pos + NUMERO_BREVE > flusso.tenuti) return INDECISO;
     const unsigned char* const inizio = flusso.buf + flusso.pos;
     NelBlocco<breve> s{inizio, inizio + NUMERO_BREVE, false, 0, 0, 0};
     return grammatica(s, numero);
@@ -142,7 +146,7 @@ struct AlBordo {
 MA2D3D_FUORI_LINEA int numeroAdagio(float* numero) {
     if (!saltaSpazi()) return FINE_FLUSSO;
     const int veloce = numeroNelBlocco<false>(numero);
-    if (veloce >= 0) return veloce;
+    if (veloce != INDECISO) return veloce;
     iniziaCanonico(flusso.canonico);
     AlBordo s;
     return grammatica(s, numero);
@@ -154,14 +158,14 @@ int leggiNumero(float* numero) {
     // The usual number: less than 16 white bytes before it, and in place;
     // with no bound to test when a white byte follows it in those 16.
     Flusso& f = flusso;
-    if (f.pos + 16 <= f.fine) {
+    if (f.pos + 16 <= f.tenuti) {
         const unsigned bianchi = bianchi16(f.buf + f.pos);
         const unsigned altro = ~bianchi & 0xffffu;
         if (altro != 0) {
             const unsigned inizio = primoBit(altro);
             f.pos += inizio;
             const int veloce = (bianchi >> inizio) != 0 ? numeroNelBlocco<true>(numero) : numeroNelBlocco<false>(numero);
-            if (veloce >= 0) return veloce;
+            if (veloce != INDECISO) return veloce;
         }
     }
     return numeroAdagio(numero);

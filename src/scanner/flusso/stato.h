@@ -21,10 +21,10 @@ constexpr std::size_t CHIUSA = BLOCCO_MASSIMO + 1024;
 struct Flusso {
     std::FILE* sorgente;
     std::size_t blocco;  // bytes held after a refill at most; 0 for the whole buf
-    // The scene's bytes as the stream holds them: buf[pos, fine) is unread.
+    // The scene's bytes as the stream holds them: buf[pos, tenuti) is unread.
     unsigned char buf[BLOCCO_MASSIMO];
     std::size_t pos;
-    std::size_t fine;
+    std::size_t tenuti;  // end of the bytes held
     bool esaurito;     // fread has reported end of file or an error
     bool fineInput;    // a read has met the end of the scene (or an error)
     bool erroreInput;  // that end was a read error
@@ -64,7 +64,7 @@ int guarda(std::size_t k);
 // Skips white space; false (flag set) when the scene ends first.
 inline bool saltaSpazi() {
     Flusso& f = flusso;
-    if (f.pos + 16 <= f.fine) {
+    if (f.pos + 16 <= f.tenuti) {
         const unsigned altro = ~bianchi16(f.buf + f.pos) & 0xffffu;
         if (altro != 0) {
             f.pos += primoBit(altro);
@@ -72,8 +72,8 @@ inline bool saltaSpazi() {
         }
     }
     for (;;) {
-        while (f.pos < f.fine && spazio(f.buf[f.pos])) ++f.pos;
-        if (f.pos < f.fine) return true;
+        while (f.pos < f.tenuti && spazio(f.buf[f.pos])) ++f.pos;
+        if (f.pos < f.tenuti) return true;
         if (!riempi()) {
             f.fineInput = true;
             return false;

@@ -24,7 +24,7 @@ constexpr std::size_t FINESTRA_LETTA = FINESTRA + 16;
 // false, leaving the window as it was, when it does not.
 MA2D3D_SEMPRE_INLINE bool apriFinestra(std::size_t da) {
     Flusso& f = flusso;
-    if (da + FINESTRA_LETTA > f.fine) return false;
+    if (da + FINESTRA_LETTA > f.tenuti) return false;
     f.finestra = da;
     const std::uint64_t bianchi = bianchi64(f.buf + da);
     f.pieni = ~bianchi;
@@ -66,7 +66,7 @@ inline void copiaToken(char* dest) {
     Flusso& f = flusso;
     std::size_t n = 0;
     // Sixteen bytes at a time while both the block and `dest` have room.
-    while (f.pos + 16 <= f.fine && n + 16 <= LUNGHEZZA_TOKEN - 1) {
+    while (f.pos + 16 <= f.tenuti && n + 16 <= LUNGHEZZA_TOKEN - 1) {
         const unsigned bianchi = bianchi16(f.buf + f.pos);
         if (bianchi != 0) {
             const unsigned k = primoBit(bianchi);
@@ -80,12 +80,12 @@ inline void copiaToken(char* dest) {
     }
     for (;;) {
         const std::size_t inizio = f.pos;
-        while (f.pos < f.fine && !spazio(f.buf[f.pos])) ++f.pos;
+        while (f.pos < f.tenuti && !spazio(f.buf[f.pos])) ++f.pos;
         std::size_t parte = f.pos - inizio;
         if (parte > LUNGHEZZA_TOKEN - 1 - n) parte = LUNGHEZZA_TOKEN - 1 - n;
         std::memcpy(dest + n, f.buf + inizio, parte);
         n += parte;
-        if (f.pos < f.fine) break;
+        if (f.pos < f.tenuti) break;
         if (!riempi()) {
             f.fineInput = true;
             break;
@@ -115,7 +115,7 @@ int leggiToken(char* dest) {
 
 bool prendiTesta(char* dest, const Testa& testa) {
     Flusso& f = flusso;
-    if (f.pos + TESTA_MASSIMA > f.fine) return false;
+    if (f.pos + TESTA_MASSIMA > f.tenuti) return false;
     std::uint32_t uguali = uguali16(f.buf + f.pos, testa.testo);
     if (testa.lunghezza > 16) uguali |= uguali16(f.buf + f.pos + 16, testa.testo + 16) << 16;
     if ((~uguali & testa.bit) != 0) return false;
@@ -130,7 +130,7 @@ bool passaTokenSenza(const Parola& a, const Parola& b, const Parola& ultima, int
     // One bitmap of the 32 bytes from the read position tells where their
     // tokens start and end; each token is tested on 16 bytes from its start.
     Flusso& f = flusso;
-    if (f.pos + 48 > f.fine) return false;
+    if (f.pos + 48 > f.tenuti) return false;
     const unsigned char* const p = f.buf + f.pos;
     const std::uint32_t pieni = ~(bianchi16(p) | bianchi16(p + 16) << 16);
     std::uint32_t da = pieni;  // the bytes from which the next token may start
