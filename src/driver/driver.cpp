@@ -25,6 +25,7 @@ const char NON_SCRIVO[] = "Impossibile scrivere sul file %s \n";
 const char NON_LEGGO[] = "Errore di lettura del file %s \n";
 const char STESSO_FILE[] = "Il file %s e' la scena stessa: non lo sovrascrivo \n";
 const char SCENA_MAYA[] = "Il file %s e' una scena Maya: non lo sovrascrivo \n";
+const char BINARIA[] = "Il file %s e' una scena Maya binaria, non ASCII: non la converto \n";
 const char USO[] = "Uso: ma2d3d scena.ma file_codice";
 
 int fallisci(const char* messaggio, const char* percorso) {
@@ -65,16 +66,21 @@ int esegui(int argc, const char* const* argv) {
     // The first block is read before anything is created, so a scene that
     // opens but cannot be read (a directory) leaves no code file behind.
     apriFlusso(fileMA);
+    // A Maya binary scene (an IFF file) holds no statement a text scene
+    // does: converted, it would give the banner alone and pass for a scene
+    // without lights.
     const char* rifiuto = nullptr;
     if (!primoBlocco())
         rifiuto = NON_APRO;
+    else if (prossimiSono("FOR4", 4) || prossimiSono("FOR8", 4))
+        rifiuto = BINARIA;
     else if (stessoFile(fileMA, percorsoCodice))
         rifiuto = STESSO_FILE;
     else if (scenaMaya(percorsoCodice))
         rifiuto = SCENA_MAYA;
     if (rifiuto != nullptr) {
         std::fclose(fileMA);
-        return fallisci(rifiuto, rifiuto == NON_APRO ? percorsoScena : percorsoCodice);
+        return fallisci(rifiuto, rifiuto == NON_APRO || rifiuto == BINARIA ? percorsoScena : percorsoCodice);
     }
 
     fd = creaFile(percorsoCodice);

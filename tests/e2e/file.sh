@@ -97,6 +97,26 @@ for testa in '//Maya ASCI' '//Maya ASCIX' '//Maya BINARY' ' //Maya ASCII' '//may
 done
 cd .. || exit 1
 
+# A Maya binary scene (an IFF file, FOR4 or FOR8 first) is refused before
+# the code file is created or touched; any other first bytes are read as a
+# scene's, which these hold nothing of.
+for testa in FOR4 FOR8; do
+  printf "$testa"'\000\000\000\020CAT4\n' > binaria.mb
+  converti "$@" binaria.mb nuova.cpp
+  [ "$stato" = 1 ] || fallito "binary scene $testa: exit $stato"
+  console_e "Il file binaria.mb e' una scena Maya binaria, non ASCII: non la converto " "binary scene $testa"
+  [ -e nuova.cpp ] && fallito "binary scene $testa: a code file was created"
+  printf 'old line\n' > vecchia.cpp
+  converti "$@" binaria.mb vecchia.cpp
+  [ "$(cat vecchia.cpp)" = "old line" ] || fallito "binary scene $testa: the existing code file was touched"
+done
+for testa in 'FOR' 'FOR5' ' FOR4' 'FORM' 'for4' 'xFOR8'; do
+  printf "$testa" > quasi.mb
+  converti "$@" quasi.mb quasi.cpp
+  [ "$stato" = 0 ] || fallito "scene opening with '$testa': exit $stato"
+  solo_banner quasi.cpp "scene opening with '$testa'"
+done
+
 # A missing scene: the path as typed, nothing created.
 converti "$@" nope.ma luci.cpp
 [ "$stato" = 1 ] || fallito "missing scene: exit $stato"

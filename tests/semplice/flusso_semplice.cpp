@@ -44,6 +44,7 @@ void apriFlusso(std::FILE* f) {
 void impostaBlocco(std::size_t) {}
 bool primoBlocco() { return !erroreInput; }
 bool fineFlusso() { return fineInput; }
+bool prossimiSono(const char* testo, std::size_t n) { return dati.compare(pos, n, testo, n) == 0; }
 bool erroreFlusso() { return erroreInput; }
 
 int leggiToken(char* dest) {

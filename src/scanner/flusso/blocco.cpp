@@ -91,5 +91,12 @@ bool primoBlocco() {
     return !flusso.erroreInput;
 }
 
+bool prossimiSono(const char* testo, std::size_t n) {
+    Flusso& f = flusso;
+    while (f.pos + n > f.tenuti && riempi()) {
+    }
+    return f.pos + n <= f.tenuti && std::memcmp(f.buf + f.pos, testo, n) == 0;
+}
+
 bool fineFlusso() { return flusso.fineInput; }
 bool erroreFlusso() { return flusso.erroreInput; }

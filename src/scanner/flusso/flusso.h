@@ -102,6 +102,11 @@ void impostaBlocco(std::size_t byte);
 // output exists. False on a read error.
 bool primoBlocco();
 
+// True when the scene's next `n` bytes (n at most 16) are those of `testo`,
+// fetching them as needed. Reads nothing and sets no flag: the driver tells
+// a file that is no scene at all before it creates anything.
+bool prossimiSono(const char* testo, std::size_t n);
+
 // Next token into `dest` (LUNGHEZZA_TOKEN bytes): 1 when a token was stored,
 // FINE_FLUSSO at end of input, where `dest` is left as it was.
 int leggiToken(char* dest);
