@@ -14,12 +14,13 @@
 # caller's scope to the full paths of the code files, in the order of the
 # scenes. Call the function in the folder that creates <target>.
 #
-# The converter run is, in this order: the program named by the cache
-# variable MA2D3D_CONVERTITORE; the installed ma2d3d::ma2d3d of
-# find_package(ma2d3d); or the one built from source by add_subdirectory. In
-# a cross build the converter must run on the build machine, so a converter
-# built from source is not used: set MA2D3D_CONVERTITORE to a host ma2d3d, or
-# have one on the build machine's PATH.
+# The converter run is the program named by the cache variable
+# MA2D3D_CONVERTITORE, when it is set. Otherwise, in a cross build, it is a
+# ma2d3d on the build machine's PATH: a converter built for the target,
+# installed or built from source, is never run, and with no converter on the
+# PATH the configuration stops. Otherwise it is ma2d3d::ma2d3d: the
+# installed one of find_package(ma2d3d), or the one built from source by
+# add_subdirectory.
 #
 # A conversion that fails fails the build and leaves no code file behind that
 # a later build would take as up to date.
@@ -66,20 +67,19 @@ function(ma2d3d_genera_luci)
   if(MA2D3D_CONVERTITORE)
     set(convertitore "${MA2D3D_CONVERTITORE}")
     set(dipendenze "${MA2D3D_CONVERTITORE}")
-  elseif(TARGET ma2d3d::ma2d3d)
-    get_target_property(importato ma2d3d::ma2d3d IMPORTED)
-    if(CMAKE_CROSSCOMPILING AND NOT importato)
-      find_program(MA2D3D_CONVERTITORE_HOST ma2d3d NO_CMAKE_FIND_ROOT_PATH)
-      if(NOT MA2D3D_CONVERTITORE_HOST)
-        message(FATAL_ERROR "ma2d3d_genera_luci: in a cross build the converter must run on the build "
-                            "machine: set MA2D3D_CONVERTITORE to a ma2d3d built for it")
-      endif()
-      set(convertitore "${MA2D3D_CONVERTITORE_HOST}")
-      set(dipendenze "${MA2D3D_CONVERTITORE_HOST}")
-    else()
-      set(convertitore "$<TARGET_FILE:ma2d3d::ma2d3d>")
-      set(dipendenze ma2d3d::ma2d3d "$<TARGET_FILE:ma2d3d::ma2d3d>")
+  elseif(CMAKE_CROSSCOMPILING)
+    # ma2d3d::ma2d3d, installed or built from source, is built for the
+    # target: it may not run here at all.
+    find_program(MA2D3D_CONVERTITORE_HOST ma2d3d NO_CMAKE_FIND_ROOT_PATH)
+    if(NOT MA2D3D_CONVERTITORE_HOST)
+      message(FATAL_ERROR "ma2d3d_genera_luci: in a cross build the converter must run on the build "
+                          "machine: set MA2D3D_CONVERTITORE to a ma2d3d built for it, or put one on the PATH")
     endif()
+    set(convertitore "${MA2D3D_CONVERTITORE_HOST}")
+    set(dipendenze "${MA2D3D_CONVERTITORE_HOST}")
+  elseif(TARGET ma2d3d::ma2d3d)
+    set(convertitore "$<TARGET_FILE:ma2d3d::ma2d3d>")
+    set(dipendenze ma2d3d::ma2d3d "$<TARGET_FILE:ma2d3d::ma2d3d>")
   else()
     message(FATAL_ERROR "ma2d3d_genera_luci: no converter: use find_package(ma2d3d) or add_subdirectory, "
                         "or set MA2D3D_CONVERTITORE")

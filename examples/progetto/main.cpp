@@ -35,11 +35,15 @@ void mostra(const char* nome, const D3DLIGHT9& luce) {
 #ifdef _WIN32
 const char* esito(HRESULT risultato) { return risultato == D3D_OK ? "D3D_OK" : "failed"; }
 
-// What the code file leaves to the program: a Direction where the scene gives
-// none (here straight down), Theta and Phi from the scene's cone and penumbra
-// angles, and a Range (here 30 units, past every wall of the room).
+// What the code file leaves to the program: a Direction, from each light's
+// rotate in the scene (the first one's points straight down, the second's,
+// -60 90 0, slants toward the wall), Theta and Phi from the scene's cone
+// and penumbra angles, and a Range (here 30 units, past every wall of the
+// room).
 void accendiLuci(IDirect3DDevice9* dispositivo, D3DLIGHT9 (&luci)[QUANTE]) {
-    const D3DVECTOR giu = {0.0f, -1.0f, 0.0f};
+    luci[0].Direction = direzioneMaya(-90.0f, 0.0f, 0.0f);
+    luci[1].Direction = direzioneMaya(-60.0f, 90.0f, 0.0f);
+    const D3DVECTOR giu = {0.0f, -1.0f, 0.0f};  // for a light given no Direction
     for (int i = 0; i < QUANTE; ++i) {
         completaLuce(&luci[i], 30.0f, giu);
         const HRESULT impostata = dispositivo->SetLight(i, &luci[i]);

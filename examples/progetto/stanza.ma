@@ -16,7 +16,7 @@ createNode spotLight -n "spotLightTavoloShape" -p "spotLightTavolo";
 	setAttr ".pa" 5;
 createNode transform -n "spotLightFinestra";
 	setAttr ".t" -type "double3" -4 2.5 1.5 ;
-	setAttr ".r" -type "double3" -30 45 0 ;
+	setAttr ".r" -type "double3" -60 90 0 ;
 createNode spotLight -n "spotLightFinestraShape" -p "spotLightFinestra";
 	setAttr -k off ".v";
 	setAttr ".cl" -type "float3" 0.5 0.60000002 1 ;

@@ -21,6 +21,11 @@
 // - Direction: `direzione` when the scene gave none (all three zero).
 // Attenuation0 stays 1, as ma2d3d writes it: a light as strong far away as
 // near, as a Maya light with no decay.
+//
+// direzioneMaya: the direction a Maya light points, from the rotate angles
+// of its transform (`.r`, in degrees, rotate order xyz), in the axes of the
+// code file's Position:
+//     spotLight1.Direction = direzioneMaya(-90.0f, 0.0f, 0.0f);  // (0, -1, 0)
 #ifndef MA2D3D_LUCE_H
 #define MA2D3D_LUCE_H
 
@@ -42,6 +47,23 @@ inline void completaLuce(D3DLIGHT9* luce, float distanza, D3DVECTOR direzione) {
     if (luce->Direction.x == 0.0f && luce->Direction.y == 0.0f && luce->Direction.z == 0.0f) {
         luce->Direction = direzione;
     }
+}
+
+// A Maya light points down its local -Z axis. Rotate order xyz turns it
+// about X by rx, then about Y by ry, then about Z by rz (each
+// counterclockwise looking down the axis toward the origin).
+inline D3DVECTOR direzioneMaya(float rx, float ry, float rz) {
+    const double radianti = 3.14159265358979323846 / 180.0;
+    const double ca = std::cos(rx * radianti), sa = std::sin(rx * radianti);
+    const double cb = std::cos(ry * radianti), sb = std::sin(ry * radianti);
+    const double cc = std::cos(rz * radianti), sc = std::sin(rz * radianti);
+    // -Z about X: (0, sa, -ca); about Y: (-ca sb, sa, -ca cb); then about Z.
+    const double x = -ca * sb, y = sa, z = -ca * cb;
+    D3DVECTOR d;
+    d.x = static_cast<float>(cc * x - sc * y);
+    d.y = static_cast<float>(sc * x + cc * y);
+    d.z = static_cast<float>(z);
+    return d;
 }
 
 #endif

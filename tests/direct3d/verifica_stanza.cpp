@@ -27,11 +27,12 @@ const int TOLLERANZA = 2;
 double gradi(double g) { return g * PI / 180.0; }
 
 // A light as the program must hand it to SetLight.
-D3DLIGHT9 luce(float x, float y, float z, float r, float g, float b, double cono, double penombra) {
+D3DLIGHT9 luce(float x, float y, float z, D3DVECTOR direzione, float r, float g, float b, double cono,
+               double penombra) {
     D3DLIGHT9 l = {};
     l.Type = D3DLIGHT_SPOT;
     l.Position = {x, y, z};
-    l.Direction = {0.0f, -1.0f, 0.0f};  // the scene gives none: straight down
+    l.Direction = direzione;
     l.Diffuse = {r, g, b, 0.0f};
     l.Range = 30.0f;
     l.Falloff = 1.0f;
@@ -41,10 +42,15 @@ D3DLIGHT9 luce(float x, float y, float z, float r, float g, float b, double cono
     return l;
 }
 
-// stanza.ma: spotLightTavolo and spotLightFinestra.
+// stanza.ma: spotLightTavolo, rotated -90 0 0, which points straight down,
+// and spotLightFinestra, rotated -60 90 0: -Z turned -60 degrees about X
+// is (0, -s, -1/2), with s the sine of 60 degrees, and then 90 degrees about
+// Y, which takes (x, y, z) to (z, y, -x), gives (-1/2, -s, 0). Its beam's
+// axis meets the floor near (-5.5, 1.5), away from the first light's beam.
+const float S = 0.86602540f;
 const D3DLIGHT9 LUCI[] = {
-    luce(0.0f, 3.0f, 0.0f, 1.0f, 0.85000002f, 0.60000002f, 50, 5),
-    luce(-4.0f, 2.5f, 1.5f, 0.5f, 0.60000002f, 1.0f, 70, 10),
+    luce(0.0f, 3.0f, 0.0f, {0.0f, -1.0f, 0.0f}, 1.0f, 0.85000002f, 0.60000002f, 50, 5),
+    luce(-4.0f, 2.5f, 1.5f, {-0.5f, -S, 0.0f}, 0.5f, 0.60000002f, 1.0f, 70, 10),
 };
 
 // Direct3D 9's per-vertex lighting of a white surface facing up, with no
@@ -149,9 +155,13 @@ int main(int argc, char** argv) {
     buona &= controlla(disegnata, "under the first light", 0.0, 0.0);
     buona &= controlla(disegnata, "in its beam", -1.0, 0.5);
     buona &= controlla(disegnata, "in its penumbra", 0.0, -1.5);
-    buona &= controlla(disegnata, "under the second light", -4.0, 1.5);
-    buona &= controlla(disegnata, "in its beam", -5.5, 1.5);
-    buona &= controlla(disegnata, "in its penumbra", -4.0, -0.5);
+    // The second light slants toward -x: a point on its beam's axis, one 8
+    // degrees off it, one of its penumbra 41 degrees off it, and the floor
+    // right under the light, 30 degrees off it, still in its beam.
+    buona &= controlla(disegnata, "on the second light's axis", -5.5, 1.5);
+    buona &= controlla(disegnata, "in its beam", -5.0, 1.5);
+    buona &= controlla(disegnata, "in its penumbra", -5.5, -1.0);
+    buona &= controlla(disegnata, "under it", -4.0, 1.5);
     buona &= controlla(disegnata, "outside every cone", 5.0, -4.0);
     const BYTE* fuori = disegnata.pavimento(5.0, -4.0);
     if (fuori[0] != 0 || fuori[1] != 0 || fuori[2] != 0) {
