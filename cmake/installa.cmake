@@ -1,5 +1,6 @@
 # What `cmake --install` and the packages install: the program; its man page
-# (gzipped, as Debian wants it), copyright file and changelog, or on Windows
+# (gzipped, as Debian wants it), copyright file and changelog (from debian/),
+# or on Windows
 # the README and the licence; the header ma2d3d/luce.h; and a relocatable
 # CMake package with the imported program ma2d3d::ma2d3d, the header's target
 # ma2d3d::luce and the function ma2d3d_genera_luci.
@@ -7,10 +8,13 @@ include(GNUInstallDirs)
 include(CMakePackageConfigHelpers)
 
 # The changelog's newest entry is the release being built.
-file(STRINGS ${PROJECT_SOURCE_DIR}/cmake/debian/changelog voce LIMIT_COUNT 1)
+file(STRINGS ${PROJECT_SOURCE_DIR}/debian/changelog voce LIMIT_COUNT 1)
 if(NOT voce MATCHES "^ma2d3d \\(${PROJECT_VERSION}\\) ")
-  message(FATAL_ERROR "cmake/debian/changelog begins with '${voce}', not version ${PROJECT_VERSION}")
+  message(FATAL_ERROR "debian/changelog begins with '${voce}', not version ${PROJECT_VERSION}")
 endif()
+# A Debian source package's own tools install the copyright file and the
+# changelog from debian/; every other install takes them from here.
+option(MA2D3D_INSTALLA_DOCUMENTI "Install the copyright file and the changelog" ON)
 
 set(MA2D3D_CARTELLA_CMAKE ${CMAKE_INSTALL_LIBDIR}/cmake/ma2d3d)
 install(TARGETS ma2d3d ma2d3d_luce EXPORT ma2d3dTargets RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
@@ -27,7 +31,7 @@ else()
   endif()
   set(compressi ${CMAKE_CURRENT_BINARY_DIR}/doc)
   file(MAKE_DIRECTORY ${compressi})
-  foreach(coppia "man/ma2d3d.1;ma2d3d.1.gz" "cmake/debian/changelog;changelog.gz")
+  foreach(coppia "man/ma2d3d.1;ma2d3d.1.gz" "debian/changelog;changelog.gz")
     list(GET coppia 0 sorgente)
     list(GET coppia 1 compresso)
     add_custom_command(OUTPUT ${compressi}/${compresso}
@@ -38,26 +42,10 @@ else()
   add_custom_target(ma2d3d_documenti ALL DEPENDS ${file_compressi})
   install(FILES ${compressi}/ma2d3d.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 
-  # The copyright file in Debian's machine-readable format, its licence text
-  # taken from LICENSE.
-  file(STRINGS ${PROJECT_SOURCE_DIR}/LICENSE righe_licenza)
-  set(copyright "Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/\n")
-  string(APPEND copyright "Upstream-Name: ma2d3d\n\nFiles: *\nCopyright: 2026 the ma2d3d authors\nLicense: Expat\n")
-  # The licence's own title and copyright line stand in the fields above;
-  # its paragraphs follow "License:", an empty line written as " .".
-  set(nel_testo OFF)
-  foreach(riga IN LISTS righe_licenza)
-    if(riga MATCHES "^(MIT License|Copyright .*)$" OR (riga STREQUAL "" AND NOT nel_testo))
-      continue()
-    elseif(riga STREQUAL "")
-      string(APPEND copyright " .\n")
-    else()
-      string(APPEND copyright " ${riga}\n")
-      set(nel_testo ON)
-    endif()
-  endforeach()
-  file(WRITE ${compressi}/copyright "${copyright}")
-  install(FILES ${compressi}/copyright ${compressi}/changelog.gz DESTINATION ${CMAKE_INSTALL_DOCDIR})
+  # The copyright file in Debian's machine-readable format.
+  if(MA2D3D_INSTALLA_DOCUMENTI)
+    install(FILES debian/copyright ${compressi}/changelog.gz DESTINATION ${CMAKE_INSTALL_DOCDIR})
+  endif()
 endif()
 
 install(EXPORT ma2d3dTargets NAMESPACE ma2d3d:: DESTINATION ${MA2D3D_CARTELLA_CMAKE})

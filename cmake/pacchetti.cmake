@@ -7,15 +7,17 @@ set(CPACK_PACKAGE_NAME ma2d3d)
 set(CPACK_PACKAGE_VENDOR "ma2d3d developers")
 set(MA2D3D_MANUTENTORE "ma2d3d developers <ma2d3d@example.org>" CACHE STRING "Maintainer written into the packages")
 set(CPACK_PACKAGE_CONTACT "${MA2D3D_MANUTENTORE}")
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${PROJECT_DESCRIPTION}")
-# Debian wants the long description in lines of at most 80 columns.
-set(CPACK_PACKAGE_DESCRIPTION "ma2d3d reads a Maya ASCII scene (.ma) and writes a C++ fragment that
-declares one D3DLIGHT9 per spot light with what the scene gives: position,
-colour, and the cone and penumbra angles (in Range and Falloff, in degrees).
-The program adds a direction and Direct3D's cone, range and default colour:
-the header ma2d3d/luce.h does it in one call, as the example project shows.
-A CMake package lets a project regenerate the code whenever the scene
-changes.")
+# The description is the Debian source package's (debian/control): its
+# synopsis, then its long description, each line's leading space dropped and
+# a line of " ." an empty line.
+file(READ ${PROJECT_SOURCE_DIR}/debian/control controllo)
+if(NOT controllo MATCHES "\nDescription: ([^\n]*)\n(( [^\n]*\n)+)")
+  message(FATAL_ERROR "debian/control holds no Description field")
+endif()
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${CMAKE_MATCH_1}")
+string(REGEX REPLACE "(^|\n) \\.\n" "\\1\n" descrizione "${CMAKE_MATCH_2}")
+string(REGEX REPLACE "(^|\n) " "\\1" descrizione "${descrizione}")
+string(REGEX REPLACE "\n$" "" CPACK_PACKAGE_DESCRIPTION "${descrizione}")
 set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
 set(CPACK_RESOURCE_FILE_README ${PROJECT_SOURCE_DIR}/README.md)
 set(CPACK_PACKAGE_CHECKSUM SHA256)
