@@ -105,8 +105,9 @@ struct NelBlocco {
         ++cifre;
         if (!intera) ++dopoPunto;
     }
+    // No digit: a sign and a point are all the grammar consumed, and it
+    // looked at no byte past the third, far within the limit.
     int nessuno() {
-        if (!breve && oltre) return INDECISO;
         flusso.pos = static_cast<std::size_t>(p - flusso.buf);
         return 0;
     }
