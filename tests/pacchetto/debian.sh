@@ -84,6 +84,9 @@ done
 [ "$diversi" = 0 ] || { echo "FAILED: the two builds differ"; exit 1; }
 echo "the two builds give the same .deb files"
 
+# The chroot's work is done.
+smonta
+
 fase "lintian on the .changes"
 if lintian --fail-on error,warning --display-info "$uscita/${nome}_$architettura.changes" > "$uscita/lintian.log" 2>&1
 then pulito=1; else pulito=0; fi
@@ -93,7 +96,10 @@ grep -v 'running with root privileges' "$uscita/lintian.log" || true
 echo "lintian: no error, no warning"
 
 fase "autopkgtest against the installed package"
-autopkgtest --no-built-binaries "$uscita/${nome}_$architettura.deb" "$sorgenti/" -- null > "$uscita/autopkgtest.log" 2>&1 ||
+# The tests come from the source package just built, not from this tree,
+# which may hold build folders (this one's chroot among them).
+autopkgtest --no-built-binaries "$uscita/${nome}_$architettura.deb" "$uscita/$nome.dsc" -- null \
+  > "$uscita/autopkgtest.log" 2>&1 ||
   { tail -n 40 "$uscita/autopkgtest.log"; exit 1; }
 sed -n '/@@@ summary/,$p' "$uscita/autopkgtest.log" | grep -E ' (PASS|FAIL|SKIP|FLAKY)' || true
 
