@@ -70,17 +70,21 @@ int esegui(int argc, const char* const* argv) {
     // does: converted, it would give the banner alone and pass for a scene
     // without lights.
     const char* rifiuto = nullptr;
-    if (!primoBlocco())
+    const char* rifiutato = percorsoScena;  // the path the refusal names
+    if (!primoBlocco()) {
         rifiuto = NON_APRO;
-    else if (prossimiSono("FOR4", 4) || prossimiSono("FOR8", 4))
+    } else if (prossimiSono("FOR4", 4) || prossimiSono("FOR8", 4)) {
         rifiuto = BINARIA;
-    else if (stessoFile(fileMA, percorsoCodice))
+    } else if (stessoFile(fileMA, percorsoCodice)) {
         rifiuto = STESSO_FILE;
-    else if (scenaMaya(percorsoCodice))
+        rifiutato = percorsoCodice;
+    } else if (scenaMaya(percorsoCodice)) {
         rifiuto = SCENA_MAYA;
+        rifiutato = percorsoCodice;
+    }
     if (rifiuto != nullptr) {
         std::fclose(fileMA);
-        return fallisci(rifiuto, rifiuto == NON_APRO || rifiuto == BINARIA ? percorsoScena : percorsoCodice);
+        return fallisci(rifiuto, rifiutato);
     }
 
     fd = creaFile(percorsoCodice);
