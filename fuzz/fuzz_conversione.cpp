@@ -18,6 +18,7 @@
 
 #include "driver/driver.h"
 #include "driver/flussi.h"
+#include "output/codice.h"
 #include "scanner/flusso/flusso.h"
 #include "scanner/scanner.h"
 #include "semplice.h"  // the converter on the simple reader, in namespace semplice
@@ -97,7 +98,6 @@ int suMemoria(std::FILE*& destinazione, std::string& codice, Corpo corpo) {
     char* testo = nullptr;
     std::size_t lunghezza = 0;
     destinazione = open_memstream(&testo, &lunghezza);
-    std::fputs(BANNER, destinazione);
     const int stato = corpo();
     codice.assign(testo, lunghezza);
     std::free(testo);
@@ -116,6 +116,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dati, std::size_t n) {
             impostaBlocco(blocco);
             fileMA = scenaDi(dati, n);
             apriFlusso(fileMA);
+            apriUscita(fileX);
+            scriviBanner();
             return convertiScena("fuzz.ma", "fuzz.cpp");
         });
     });
@@ -124,6 +126,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dati, std::size_t n) {
             semplice::azzeraLuci();
             semplice::fileMA = scenaDi(dati, n);
             semplice::apriFlusso(semplice::fileMA);
+            semplice::apriUscita(semplice::fileX);
+            semplice::scriviBanner();
             return semplice::convertiScena("fuzz.ma", "fuzz.cpp");
         });
     });

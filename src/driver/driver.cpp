@@ -1,6 +1,7 @@
-// The conversion driver: checks and opens the two files, writes the banner,
-// hands the scene's tokens to the scanner and closes the files. Every failure
-// is one line on standard output and exit status 1.
+// The conversion driver: checks and opens the two files, hands the code file
+// to the writer (which writes the banner and every line), hands the scene's
+// tokens to the scanner and closes the files. Every failure is one line on
+// standard output and exit status 1.
 #include "driver.h"
 
 #include <cstdio>
@@ -19,7 +20,6 @@ char stringa[LUNGHEZZA_TOKEN];
 
 namespace {
 
-const char BANNER[] = "// Luci spot Direct3D 9 generate da una scena Maya ASCII\n";
 const char NON_APRO[] = "Impossibile aprire il file %s \n";
 const char NON_SCRIVO[] = "Impossibile scrivere sul file %s \n";
 const char NON_LEGGO[] = "Errore di lettura del file %s \n";
@@ -94,8 +94,9 @@ int esegui(int argc, const char* const* argv) {
         std::fclose(fileMA);
         return fallisci(NON_APRO, percorsoCodice);
     }
-    std::strcpy(stringa, BANNER);
-    if (std::fprintf(fileX, "%s", stringa) < 0) {
+    // The writer takes the code file from here on, and writes the banner.
+    apriUscita(fileX);
+    if (!scriviBanner()) {
         std::fclose(fileMA);
         std::fclose(fileX);
         return fallisci(NON_SCRIVO, percorsoCodice);

@@ -1,7 +1,8 @@
 // Writes the light code to the code file, every character fixed: names are
 // pasted as given, numbers always in "%f" form (never an exponent, see
 // formato.h) followed by "f;". Lines are assembled in a static buffer and
-// handed to the code file's text stream in large pieces.
+// handed in large pieces to the text stream the driver opened and handed
+// over at the start.
 #include "codice.h"
 
 #include <cstdint>
@@ -9,20 +10,19 @@
 #include <cstring>
 
 #include "../comune.h"
-#include "../driver/flussi.h"
 #include "formato.h"
 
 namespace {
 
 struct Riga {
-    char etichetta[16];  // copied 16 bytes at a time; `lunghezza` of them count
+    char etichetta[ETICHETTA_MASSIMA];  // copied whole; `lunghezza` of its bytes count
     std::size_t lunghezza;
     bool ultimaDelGruppo;
 };
 
 template <std::size_t N>
 constexpr Riga riga(const char (&etichetta)[N], bool ultimaDelGruppo) {
-    static_assert(N <= 16, "label too long");
+    static_assert(N <= ETICHETTA_MASSIMA, "label too long");
     Riga r{};
     for (std::size_t i = 0; i < N; ++i) r.etichetta[i] = etichetta[i];
     r.lunghezza = N - 1;
@@ -30,13 +30,12 @@ constexpr Riga riga(const char (&etichetta)[N], bool ultimaDelGruppo) {
     return r;
 }
 
-constexpr Riga righe[NUMERO_PROPRIETA] = {
-    riga(".Diffuse.r = ", false),   riga(".Diffuse.g = ", false),   riga(".Diffuse.b = ", true),
-    riga(".Range = ", true),
-    riga(".Falloff = ", true),
-    riga(".Position.x = ", false),  riga(".Position.y = ", false),  riga(".Position.z = ", true),
-    riga(".Direction.x = ", false), riga(".Direction.y = ", false), riga(".Direction.z = ", true),
+constexpr Riga righe[] = {
+#define MA2D3D_VOCE(nome, etichetta, ultima) riga(etichetta, ultima),
+    MA2D3D_PROPRIETA(MA2D3D_VOCE)
+#undef MA2D3D_VOCE
 };
+static_assert(sizeof righe / sizeof righe[0] == NUMERO_PROPRIETA, "one row per property");
 
 // A light name is copied as NOME_MASSIMO bytes; the longest line written at
 // once is a declaration block or a property line with the longest number,
@@ -44,8 +43,12 @@ constexpr Riga righe[NUMERO_PROPRIETA] = {
 constexpr std::size_t RIGA_MASSIMA = 1024;
 constexpr std::size_t USCITA = 64 * 1024;
 
-// The output's state, in one object: the code held for the code file.
+const char BANNER[] = "// Luci spot Direct3D 9 generate da una scena Maya ASCII\n";
+
+// The output's state, in one object: the code held for the code file, and
+// that file.
 struct Uscita {
+    std::FILE* file;
     char testo[USCITA];
     std::size_t piena;  // bytes held in testo
     bool fallita;       // a hand-over to the code file failed
@@ -54,7 +57,7 @@ Uscita uscita;
 
 // Hands the bytes held to the code file, remembering a failure.
 void consegna() {
-    if (uscita.piena > 0 && std::fwrite(uscita.testo, 1, uscita.piena, fileX) != uscita.piena) uscita.fallita = true;
+    if (uscita.piena > 0 && std::fwrite(uscita.testo, 1, uscita.piena, uscita.file) != uscita.piena) uscita.fallita = true;
     uscita.piena = 0;
 }
 
@@ -74,6 +77,18 @@ char* copiaNome(char* p, const char* nome, std::size_t n) {
     return p + n;
 }
 }  // namespace
+
+void apriUscita(std::FILE* file) {
+    uscita.file = file;
+    uscita.piena = 0;
+    uscita.fallita = false;
+}
+
+bool scriviBanner() {
+    tieni(copiaFisso(spazioPer(), BANNER));
+    consegna();
+    return !uscita.fallita;
+}
 
 void scriviDichiarazione(const char* nome, std::size_t n) {
     char* p = spazioPer();

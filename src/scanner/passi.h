@@ -62,6 +62,7 @@ inline void leggiChiusura(const Testa& fine) {
 // after it, then the token that ends the statement (at once where the scene
 // ends it as Maya does): the translate's Position, the colour's Diffuse.
 void leggiTreValori(Proprieta prima);
+static_assert(terna(POSITION_X) && terna(DIFFUSE_R), "the three values of a translate or a colour go to a group of three");
 
 // Reads a number and writes it as `proprieta` of the current light; with no
 // current light the number is read all the same and nothing is written.

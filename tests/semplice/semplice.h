@@ -7,16 +7,19 @@
 #include "sistema.h"
 #include "driver/driver.h"
 #include "driver/flussi.h"
+#include "output/codice.h"
 #include "scanner/flusso/flusso.h"
 #include "scanner/scanner.h"
 
 #undef MA2D3D_DRIVER_H
 #undef MA2D3D_FLUSSI_H
+#undef MA2D3D_CODICE_H
 #undef MA2D3D_FLUSSO_H
 #undef MA2D3D_SCANNER_H
 namespace semplice {
 #include "driver/driver.h"
 #include "driver/flussi.h"
+#include "output/codice.h"
 #include "scanner/flusso/flusso.h"
 #include "scanner/scanner.h"
 }  // namespace semplice

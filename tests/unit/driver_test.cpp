@@ -10,6 +10,7 @@
 
 #include "driver/driver.h"
 #include "driver/flussi.h"
+#include "output/codice.h"
 #include "scanner/flusso/flusso.h"
 #include "scanner/passi.h"
 #include "scanner/scanner.h"
@@ -36,6 +37,7 @@ std::string converti(const std::string& scena, std::size_t blocco, int* stato, s
     fileMA = fileCon(scena);
     apriFlusso(fileMA);
     fileX = std::fopen(percorsoCodice, "w");
+    apriUscita(fileX);
     testing::internal::CaptureStdout();
     *stato = convertiScena("scena.ma", percorsoCodice);
     testing::internal::GetCapturedStdout();
@@ -149,6 +151,7 @@ TEST(Driver, ReadErrorInTheMiddleEndsTheRunWithAMessage) {
     ASSERT_NE(fileMA, nullptr);
     apriFlusso(fileMA);
     fileX = std::fopen(percorsoCodice, "w");
+    apriUscita(fileX);
     testing::internal::CaptureStdout();
     const int stato = convertiScena("scena.ma", percorsoCodice);
     const std::string console = testing::internal::GetCapturedStdout();
