@@ -207,9 +207,24 @@ if [ "$fine_riga" = lf ]; then
   # limit, with the signal it raises ignored): whatever the converter holds
   # back in its own buffer, the failure is reported, and what was written is
   # the start of the code file the whole run would have written.
-  i=0; : > luci_tante.ma
-  while [ $i -lt 400 ]; do cat "$casi/luce_completa.ma" >> luci_tante.ma; i=$((i + 1)); done
-  "$@" luci_tante.ma intero.cpp > /dev/null
+  #
+  # The whole run first: 400 copies of one light's scene give a code file of
+  # about 170 KiB, far past the writer's 64 KiB buffer, and its expected text
+  # comes from a rule that owes nothing to the writer: the one light's
+  # expected code and console, each copy under its own number.
+  i=0; : > luci_tante.ma; printf '%s\n' "$BANNER" > tante.atteso; : > tante.console
+  while [ $i -lt 400 ]; do
+    i=$((i + 1))
+    cat "$casi/luce_completa.ma" >> luci_tante.ma
+    tail -n +2 "$casi/luce_completa.atteso" | sed "s/spotLight1\([.;,]\)/spotLight$i\1/g" >> tante.atteso
+    cat "$casi/luce_completa.console" >> tante.console
+  done
+  [ "$fine_riga" = crlf ] && sed -i 's/$/\r/' tante.atteso
+  converti "$@" luci_tante.ma intero.cpp
+  [ "$stato" = 0 ] || fallito "400 lights: exit $stato"
+  cmp -s tante.console console || fallito "400 lights: console differs"
+  { [ "$(wc -c < tante.atteso)" -gt 131072 ] && cmp -s tante.atteso intero.cpp; } ||
+    fallito "400 lights: the code file is not the one light's code 400 times ($(wc -c < intero.cpp) bytes)"
   (trap '' XFSZ; ulimit -f 100; "$@" luci_tante.ma parziale.cpp > console.raw 2> errori.txt; echo $? > stato.txt)
   stato=$(cat stato.txt)
   [ "$stato" = 1 ] || fallito "file size limit: exit $stato"

@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <string>
 
+#include "output/codice.h"
 #include "output/formato.h"
 
 namespace {
@@ -80,6 +81,55 @@ TEST(Intero, WrittenAsPrintfLlu) {
         std::snprintf(atteso, sizeof atteso, "%llu", static_cast<unsigned long long>(n));
         EXPECT_EQ(std::string(scritto, scriviIntero(scritto, n)), atteso);
     }
+}
+
+// The writer's buffer, many times over: thousands of declarations and
+// property lines of every kind, with names of every length the writer takes,
+// handed to a file and compared with the same text built by snprintf. A
+// hand-over at the wrong moment (a line placed where the buffer was before
+// it was emptied, say) duplicates or loses text here.
+TEST(Uscita, ThousandsOfLinesAsSnprintfWritesThem) {
+    const char* const percorso = "uscita_prova.cpp";
+    std::FILE* file = std::fopen(percorso, "wb");
+    ASSERT_NE(file, nullptr);
+    apriUscita(file);
+    ASSERT_TRUE(scriviBanner());
+    std::string atteso = "// Luci spot Direct3D 9 generate da una scena Maya ASCII\n";
+    char riga[512];
+    for (unsigned n = 1; n <= 6000; ++n) {
+        char nome[NOME_MASSIMO] = {};
+        const int lunghezza = std::snprintf(nome, sizeof nome, "spotLight%u", n * 7919u % 100000u * (n % 3 == 0 ? 100000u : 1u));
+        scriviDichiarazione(nome, static_cast<std::size_t>(lunghezza));
+        std::snprintf(riga, sizeof riga,
+                      "D3DLIGHT9 %s;\nZeroMemory( &%s, sizeof( D3DLIGHT9 ) );\n%s.Type = D3DLIGHT_SPOT;\n\n"
+                      "%s.Attenuation0 = 1.0f;\n\n", nome, nome, nome, nome);
+        atteso += riga;
+        for (int p = 0; p < NUMERO_PROPRIETA; ++p) {
+            const float valore = static_cast<float>(n) * (p % 2 == 0 ? 0.125f : -3.7f) + static_cast<float>(p);
+            if (n % 2 == 0) {
+                scriviProprieta(nome, static_cast<std::size_t>(lunghezza), static_cast<Proprieta>(p), valore);
+                std::snprintf(riga, sizeof riga, "%s%s%ff;\n%s", nome, ETICHETTE[p], static_cast<double>(valore),
+                              ULTIME[p] ? "\n" : "");
+            } else {
+                const double doppio = static_cast<double>(valore) / 3.0;
+                scriviProprieta(nome, static_cast<std::size_t>(lunghezza), static_cast<Proprieta>(p), doppio);
+                std::snprintf(riga, sizeof riga, "%s%s%ff;\n%s", nome, ETICHETTE[p], doppio, ULTIME[p] ? "\n" : "");
+            }
+            atteso += riga;
+        }
+    }
+    ASSERT_GT(atteso.size(), std::size_t{1} << 20);
+    EXPECT_TRUE(svuotaUscita());
+    std::fclose(file);
+    std::string scritto;
+    file = std::fopen(percorso, "rb");
+    ASSERT_NE(file, nullptr);
+    char pezzo[65536];
+    for (std::size_t letti; (letti = std::fread(pezzo, 1, sizeof pezzo, file)) > 0;) scritto.append(pezzo, letti);
+    std::fclose(file);
+    std::remove(percorso);
+    ASSERT_EQ(scritto.size(), atteso.size());
+    EXPECT_TRUE(scritto == atteso);
 }
 
 }  // namespace
