@@ -34,7 +34,8 @@ asan() {
     -DMA2D3D_SANITIZE=address,undefined -DMA2D3D_TESTS=ON > /dev/null &&
     cmake --build "$copia/build-asan" -j2 > /dev/null 2>&1
 }
-prova() {  # FILE SED-EXPRESSION DESCRIPTION [tutti: unit tests and number check too; asan: those under ASan]
+prova() {  # FILE SED-EXPRESSION DESCRIPTION [tutti: unit tests and number check too; asan: those under ASan;
+           #   compila: a slip the compiler must refuse]
   local file=$copia/$1 bersagli=ma2d3d prove='^e2e\.' costruzione=$copia/build
   [ -z "$filtro" ] || grep -qE "$filtro" <<< "$3" || return 0
   if [ "${4:-}" = tutti ] || [ "${4:-}" = asan ]; then
@@ -46,7 +47,13 @@ prova() {  # FILE SED-EXPRESSION DESCRIPTION [tutti: unit tests and number check
   if cmp -s "$file" "$copia/originale"; then
     echo "not applied: $3"; mancati=$((mancati + 1))
   elif ! cmake --build "$costruzione" --target $bersagli -j2 > /dev/null 2>&1; then
-    echo "does not build: $3"; mancati=$((mancati + 1))
+    if [ "${4:-}" = compila ]; then
+      echo "caught (does not build): $3"; prese=$((prese + 1))
+    else
+      echo "does not build: $3"; mancati=$((mancati + 1))
+    fi
+  elif [ "${4:-}" = compila ]; then
+    echo "MISSED (builds): $3"; mancati=$((mancati + 1))
   elif ctest --test-dir "$costruzione" -R "$prove" -E tagliato -j2 > /dev/null 2>&1; then
     echo "MISSED: $3"; mancati=$((mancati + 1))
   else
@@ -62,13 +69,17 @@ equivalente() {  # DESCRIPTION REASON
 P=src/scanner/parole.h
 F_=src/scanner/flusso/flusso.h
 sed -i '/if (lunghezza != N - 1) throw/d' "$copia/$F_"
-for voce in 'createNode", 10' 'transform", 9' 'spotLight", 9' 'setAttr", 7' '\\".cl\\"", 5' \
-             '\\"float3\\"", 8' '\\".ca\\"", 5' '\\".pa\\"", 5' '\\"spotLight", 10' '\\".t\\"", 4' \
-             '\\"double3\\"", 9' '\\".r\\"", 4' 'rename", 6'; do
-  testo=${voce%, *}; n=${voce##*, }
-  prova $P "s/parola(\"$testo, $n)/parola(\"$testo, $((n - 1)))/" "$testo $n one shorter"
-  prova $P "s/parola(\"$testo, $n)/parola(\"$testo, $((n + 1)))/" "$testo $n one longer"
-done
+# Every keyword of the one list, its comparison length one shorter and one
+# longer.
+grep -o 'X([A-Z_0-9]*, ".*", [0-9]*)' "$P" > "$copia/parole"
+[ -s "$copia/parole" ] || { echo "no keyword list in $P"; exit 1; }
+while IFS= read -r voce; do
+  n=${voce##*, }; n=${n%)}; testa=${voce%, *}
+  chiave=$(printf '%s' "$testa" | sed 's/[][\\/.*^$]/\\&/g')
+  prova $P "s/$chiave, $n)/$chiave, $((n - 1)))/" "${testa#*, } $n one shorter"
+  prova $P "s/$chiave, $n)/$chiave, $((n + 1)))/" "${testa#*, } $n one longer"
+done < "$copia/parole"
+prova $P 's/X(SET_ATTR, "setAttr", 7)/X(SET_ATTR, "setAtrt", 7)/' "a keyword misspelled in its one list"
 D=src/scanner/dispatcher.cpp; F=src/scanner/forma.cpp; T=src/scanner/trasformazione.cpp; S=src/scanner/passi.cpp
 I=src/scanner/passi.h
 prova $D '/Ritorno secondaChance() {/,/^}/s/if (corrisponde(token, NODO_TRASFORMAZIONE.tipo)) return gestisciTrasformazione(0);/(void)0;/' "second chance never hands a transform on"
@@ -90,8 +101,9 @@ equivalente "a keyword's first byte not tested before the whole" "corrisponde co
 prova $T 's/|| inizia(token, CREATE_NODE) || inizia(token, SET_ATTR)));/|| inizia(token, CREATE_NODE)));/' "name look-ahead does not stop at setAttr"
 prova $T 's/scriviIntero(nomeluce + sizeof TESTA - 1, n)/scriviIntero(nomeluce + sizeof TESTA - 2, n)/' "light numbers written over the name's last letter"
 prova $T 's/, n) - nomeluce);/, n) - nomeluce) + 1;/' "light names one character too long"
-prova $T 's/tries > 2/tries > 3/' "name look-ahead of four tokens"
-prova $T 's/tries > 2/tries > 1/' "name look-ahead of two tokens"
+prova $T 's/tries >= s.tokens/tries >= s.tokens + 1/' "name look-ahead of four tokens"
+prova $T 's/tries >= s.tokens/tries >= s.tokens - 1/' "name look-ahead of two tokens"
+prova $P 's/SGUARDO_NOME = {3,/SGUARDO_NOME = {2,/' "name look-ahead of two tokens, both ways"
 # A createNode the transform handler reads by itself is handed on, at every
 # place where it may be read; rename statements are read past.
 prova $T '/        spegni();/{n;s/return uscita();/return FINE_CHIAMATA;/}' "name look-ahead swallows a createNode"
@@ -143,7 +155,7 @@ prova $N 's/if (k + parola.lunghezza < f.tenuti \&\& spazio(f.buf\[k + parola.lu
 prova $B 's/    f.finestra = f.regione = CHIUSA;  \/\/ the bytes move/    f.finestra = CHIUSA;/' "a refill leaves the region ahead open" tutti
 prova $B 's/    f.finestra = f.regione = CHIUSA;  \/\/ the bytes move/    f.regione = CHIUSA;/' "a refill leaves the window open" tutti
 prova $B 's/return f.pos + n <= f.tenuti \&\& std::memcmp(f.buf + f.pos, testo, n) == 0;/return f.pos + n <= f.tenuti \&\& std::memcmp(f.buf + f.pos, testo, n - 1) == 0;/' "the stream's next bytes compared one short" tutti
-prova $T 's/3 - tries/2 - tries/' "name look-ahead in place: one token short"
+prova $T 's/s.tokens - tries/s.tokens - 1 - tries/' "name look-ahead in place: one token short"
 equivalente "name look-ahead in place: one token long" "the extra token is passed over only when it is neither the light's name nor a createNode, and the driver's node search passes over such a token too"
 prova $K 's/if (inizia(t, a) || inizia(t, b)) return false;/if (inizia(t, a)) return false;/' "name look-ahead in place: a createNode passed over" tutti
 prova $K 's/if (inizia(t, a) || inizia(t, b)) return false;/if (inizia(t, b)) return false;/' "name look-ahead in place: a light's name passed over" tutti
@@ -195,6 +207,11 @@ prova $O 's/if (std::fabs(valore) < 4.0e9f)/if (std::fabs(valore) < 1.0e14f)/' "
 equivalente "writer, the scene's floats: the float path taken up to 4e10" "floats from 2^23 up are integers, whose millionths stay exact and below 2^63 up to 9.2e12"
 equivalente "writer, big integers: six digits all after the point" "big integers only write values below 2^-74 (the one digit 0) or of over 2^63 millionths (19 digits or more)"
 prova $O 's/std::memcpy(p, cifre + n - 6, 6);/std::memcpy(p, cifre + n - 7, 6);/' "writer, big integers: the decimals taken one place early" tutti
+C=src/output/codice.cpp; H=src/output/codice.h
+prova $C '/^char\* spazioPer() {/,/^}/{s/^    if (USCITA - uscita.piena < RIGA_MASSIMA) consegna();/    char* p = uscita.testo + uscita.piena;\n&/;s/^    return uscita.testo + uscita.piena;/    return p;/}' "output buffer: the write pointer taken before the hand-over" tutti
+prova $H '/X(RANGE, ".Range = ", true)/d' "a property missing from the one list" compila
+prova $H 's/X(POSITION_Y, ".Position.y = ", false)/X(POSITION_Y, ".Position.y = ", true)/' "a group of three closed after its second" compila
+prova $H 's/X(DIFFUSE_G, ".Diffuse.g = ", false)  /X(DIFFUSE_G, ".Diffuse.r = ", false)/' "two labels of a colour alike" compila
 
 echo "$prese caught, $mancati not caught, $equivalenti equivalent"
 [ "$mancati" = 0 ]

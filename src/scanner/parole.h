@@ -7,21 +7,34 @@
 
 #include "flusso/flusso.h"
 
-// The double quotes belong to the keyword: the scene writes attribute names,
-// value types and node names between quotes.
-inline constexpr Parola CREATE_NODE = parola("createNode", 10);         // first word of a node statement
-inline constexpr Parola TRANSFORM = parola("transform", 9);             // node type of a transform node
-inline constexpr Parola SPOT_LIGHT = parola("spotLight", 9);            // node type of a spot light shape
-inline constexpr Parola SET_ATTR = parola("setAttr", 7);                // first word of an attribute statement
-inline constexpr Parola ATTR_COLORE = parola("\".cl\"", 5);             // colour
-inline constexpr Parola TIPO_FLOAT3 = parola("\"float3\"", 8);          // type of the three colour values
-inline constexpr Parola ATTR_CONO = parola("\".ca\"", 5);               // cone angle
-inline constexpr Parola ATTR_PENOMBRA = parola("\".pa\"", 5);           // penumbra angle
-inline constexpr Parola NOME_LUCE = parola("\"spotLight", 10);          // start of a light transform's quoted name
-inline constexpr Parola ATTR_TRASLAZIONE = parola("\".t\"", 4);         // translate
-inline constexpr Parola TIPO_DOUBLE3 = parola("\"double3\"", 9);        // type of translate and rotate values
-inline constexpr Parola ATTR_ROTAZIONE = parola("\".r\"", 4);           // rotate
-inline constexpr Parola RENAME = parola("rename", 6);  // the rename statement newer scenes put after a node statement
+// Every keyword, in one list: its name in the code, its text and its
+// comparison length. The double quotes belong to the keyword: the scene
+// writes attribute names, value types and node names between quotes.
+#define MA2D3D_PAROLE(X)                                                                             \
+    X(CREATE_NODE, "createNode", 10)         /* first word of a node statement */                   \
+    X(TRANSFORM, "transform", 9)             /* node type of a transform node */                    \
+    X(SPOT_LIGHT, "spotLight", 9)            /* node type of a spot light shape */                  \
+    X(SET_ATTR, "setAttr", 7)                /* first word of an attribute statement */             \
+    X(ATTR_COLORE, "\".cl\"", 5)             /* colour */                                           \
+    X(TIPO_FLOAT3, "\"float3\"", 8)          /* type of the three colour values */                  \
+    X(ATTR_CONO, "\".ca\"", 5)               /* cone angle */                                       \
+    X(ATTR_PENOMBRA, "\".pa\"", 5)           /* penumbra angle */                                   \
+    X(NOME_LUCE, "\"spotLight", 10)          /* start of a light transform's quoted name */         \
+    X(ATTR_TRASLAZIONE, "\".t\"", 4)         /* translate */                                        \
+    X(TIPO_DOUBLE3, "\"double3\"", 9)        /* type of translate and rotate values */              \
+    X(ATTR_ROTAZIONE, "\".r\"", 4)           /* rotate */                                           \
+    X(RENAME, "rename", 6)                   /* the rename statement newer scenes put after a node */
+
+#define MA2D3D_PAROLA(nome, testo, lunghezza) inline constexpr Parola nome = parola(testo, lunghezza);
+MA2D3D_PAROLE(MA2D3D_PAROLA)
+#undef MA2D3D_PAROLA
+
+// All of them, for the tests and tools that go through every keyword.
+inline constexpr const Parola* PAROLE[] = {
+#define MA2D3D_PAROLA(nome, testo, lunghezza) &nome,
+    MA2D3D_PAROLE(MA2D3D_PAROLA)
+#undef MA2D3D_PAROLA
+};
 
 // Statements as Maya writes them, which the handlers take at once where the
 // scene spells them so (prendiTesta), else a token at a time. Maya puts one
@@ -53,6 +66,18 @@ constexpr Attributo attributo(const Parola& nome, const Parola& tipo) {
 inline constexpr Attributo TRASLAZIONE = attributo(ATTR_TRASLAZIONE, TIPO_DOUBLE3);
 inline constexpr Attributo ROTAZIONE = attributo(ATTR_ROTAZIONE, TIPO_DOUBLE3);
 inline constexpr Attributo COLORE = attributo(ATTR_COLORE, TIPO_FLOAT3);
+
+// The transform handler's name look-ahead: at most `tokens` tokens after the
+// node type, up to one that begins with the light's name (`nome`), a
+// createNode (`nodo`) or a setAttr (`fine`). Read a token at a time and
+// passed over in place, both from this description.
+struct Sguardo {
+    int tokens;
+    Parola nome;
+    Parola nodo;
+    Parola fine;
+};
+inline constexpr Sguardo SGUARDO_NOME = {3, NOME_LUCE, CREATE_NODE, SET_ATTR};
 
 // Runs of tokens that a handler reads without testing them, or tests only
 // against keywords they are not, taken at once where Maya spells them so.

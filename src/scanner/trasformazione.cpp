@@ -103,7 +103,8 @@ Ritorno gestisciTrasformazione(int letti) {
     // a createNode, they are passed over at once: the transform is no light,
     // and the call ends on the last of them, as it would below.
     tries = letti;
-    if (passaTokenSenza(NOME_LUCE, CREATE_NODE, SET_ATTR, 3 - tries)) {
+    const Sguardo& s = SGUARDO_NOME;
+    if (passaTokenSenza(s.nome, s.nodo, s.fine, s.tokens - tries)) {
         tries = 0;
         spegni();
         return FINE_CHIAMATA;
@@ -112,9 +113,9 @@ Ritorno gestisciTrasformazione(int letti) {
     do {
         leggiToken(token);
         ++tries;
-    } while (!(tries > 2 || inizia(token, NOME_LUCE) || inizia(token, CREATE_NODE) || inizia(token, SET_ATTR)));
+    } while (!(tries >= s.tokens || inizia(token, s.nome) || inizia(token, s.nodo) || inizia(token, s.fine)));
     tries = 0;
-    if (!corrisponde(token, NOME_LUCE)) {
+    if (!corrisponde(token, s.nome)) {
         spegni();
         return uscita();
     }

@@ -9,6 +9,7 @@
 #include <cstring>
 #include <random>
 #include <string>
+#include <vector>
 
 #include "scanner/flusso/flusso.h"
 #include "scanner/parole.h"
@@ -17,21 +18,40 @@
 
 namespace {
 
-// The node keyword as the simple reader's own interface spells a keyword.
-constexpr semplice::Parola NODO_SEMPLICE = semplice::parola("createNode", 10);
+// The node keyword as the simple reader's own interface holds a keyword,
+// copied from the scanner's.
+constexpr semplice::Parola nodoSemplice() {
+    semplice::Parola p{};
+    for (unsigned i = 0; i < CONFRONTO_MASSIMO; ++i) {
+        p.testo[i] = CREATE_NODE.testo[i];
+        p.maschera[i] = CREATE_NODE.maschera[i];
+    }
+    p.lunghezza = CREATE_NODE.lunghezza;
+    return p;
+}
+constexpr semplice::Parola NODO_SEMPLICE = nodoSemplice();
 
 char tokenBlocco[LUNGHEZZA_TOKEN];
 char tokenSemplice[LUNGHEZZA_TOKEN];
 
-const char* const pezzi[] = {
-    "createNode", "transform", "spotLight", "setAttr", "\".t\"", "\".r\"", "\".cl\"", "\".ca\"",
-    "\".pa\"", "-type", "\"double3\"", "\"float3\"", "\"spotLight1\";", "-n", "-p", ";", "40;",
+// Pieces of scenes: every keyword (from the scanner's one list), then what
+// stands around keywords and numbers.
+const char* const altriPezzi[] = {
+    "-type", "\"spotLight1\";", "-n", "-p", ";", "40;",
     "-38.5", "25", "0.5", "1e3", "1e", "1e+", "-.", "+", ".", "5.", "-0", "e7", "123456789",
     "0.000001", "99999999999999999999999999999999999999999", "\"pCube1\";", "\0", "\x1a", "x",
     "transform -n", "spotLight -n", "\".t\" -type \"double3\"", "\".r\" -type \"double3\"",
     "\".cl\" -type \"float3\"", "-k off \".v\";", "-k", "off", "\".v\";", "\"grp1\";", "\"spotLightShape1\"",
     "createNodeX", "\"spotLigh", "setAttrs", "setAtt", "\tsetAttr \".r\"", "\tsetAttr", "4.5;", ";\n",
 };
+std::vector<std::string> tuttiIPezzi() {
+    std::vector<std::string> pezzi;
+    for (const Parola* p : PAROLE) pezzi.emplace_back(p->testo);
+    for (const char* p : altriPezzi) pezzi.emplace_back(p, *p ? std::strlen(p) : 1);
+    return pezzi;
+}
+const std::vector<std::string> pezzi = tuttiIPezzi();
+
 const Testa* const teste[] = {&NODO_TRASFORMAZIONE.testa, &NODO_FORMA.testa,  &TRASLAZIONE.testa,
                               &ROTAZIONE.testa,           &COLORE.testa,      &VISIBILITA,
                               &CHIUDE_VALORI,               &CHIUDE_NUMERO,       &ROTAZIONE_DOPO};
@@ -49,16 +69,17 @@ void leggiTesta(const Testa& testa, int prova, int passo) {
 }
 // The simple reader's tokens for a name look-ahead the block reader passed
 // over in place: none may be the light's name or a createNode, and they end
-// at the n-th or at a setAttr. The block reader stores none of them: its
-// token buffer takes the simple reader's last for the comparisons after.
+// at the n-th or at a setAttr. The block reader stores none of them and
+// leaves its token buffer as it was, so the simple reader reads them into a
+// buffer of their own and leaves its token buffer as it was too.
+char sguardoSemplice[LUNGHEZZA_TOKEN];
 void leggiSguardo(int n, int prova, int passo) {
     for (int letti = 1;; ++letti) {
-        ASSERT_EQ(semplice::leggiToken(tokenSemplice), 1) << "scene #" << prova << " step " << passo;
-        ASSERT_FALSE(corrisponde(tokenSemplice, NOME_LUCE) || corrisponde(tokenSemplice, CREATE_NODE))
-            << "scene #" << prova << " step " << passo << ": " << tokenSemplice;
-        if (letti == n || corrisponde(tokenSemplice, SET_ATTR)) break;
+        ASSERT_EQ(semplice::leggiToken(sguardoSemplice), 1) << "scene #" << prova << " step " << passo;
+        ASSERT_FALSE(corrisponde(sguardoSemplice, NOME_LUCE) || corrisponde(sguardoSemplice, CREATE_NODE))
+            << "scene #" << prova << " step " << passo << ": " << sguardoSemplice;
+        if (letti == n || corrisponde(sguardoSemplice, SET_ATTR)) break;
     }
-    std::strcpy(tokenBlocco, tokenSemplice);
 }
 const char spazi[] = {' ', '\n', '\t', '\r', '\v', '\f'};
 
@@ -66,8 +87,7 @@ std::string scenaCasuale(std::mt19937& rng) {
     std::string s;
     const int n = static_cast<int>(rng() % 200);
     for (int i = 0; i < n; ++i) {
-        const char* p = pezzi[rng() % (sizeof pezzi / sizeof *pezzi)];
-        s.append(p, *p ? std::strlen(p) : 1);
+        s += pezzi[rng() % pezzi.size()];
         if (rng() % 4 != 0) s.push_back(spazi[rng() % sizeof spazi]);
     }
     // Mutations: flipped, dropped and doubled bytes.

@@ -342,9 +342,7 @@ TEST(Intero, AsAtoiButClamped) {
 }
 
 // Every keyword of the scanner.
-const Parola* const parole[] = {&CREATE_NODE,   &TRANSFORM, &SPOT_LIGHT,       &SET_ATTR,     &ATTR_COLORE,
-                                &TIPO_FLOAT3,   &ATTR_CONO, &ATTR_PENOMBRA,    &NOME_LUCE,    &ATTR_TRASLAZIONE,
-                                &TIPO_DOUBLE3,  &ATTR_ROTAZIONE, &RENAME};
+const auto& parole = PAROLE;
 
 TEST(Parole, PrefixMatchWithFixedLengths) {
     struct Caso {

@@ -133,7 +133,10 @@ bool prendiTesta(char* dest, const Testa& testa);
 // `ultima`, which is then the last) when the stream can tell at once that
 // none matches `a` or `b`: true, with the read position after the last of
 // them. False, reading nothing, when one does or when the stream cannot tell
-// at once (reading a token at a time always serves).
+// at once (reading a token at a time always serves). Unlike the token reads,
+// it stores no token: the token buffer keeps what it held before the call,
+// so a caller that passes tokens over this way must not look at its token
+// afterwards (the transform handler ends its call).
 bool passaTokenSenza(const Parola& a, const Parola& b, const Parola& ultima, int n);
 
 // Next number into `numero`: 1 when read, 0 when no number starts here (the
