@@ -17,6 +17,7 @@ endif()
 option(MA2D3D_INSTALLA_DOCUMENTI "Install the copyright file and the changelog" ON)
 
 set(MA2D3D_CARTELLA_CMAKE ${CMAKE_INSTALL_LIBDIR}/cmake/ma2d3d)
+set(MA2D3D_PAGINE_MAN ma2d3d.1)
 install(TARGETS ma2d3d ma2d3d_luce EXPORT ma2d3dTargets RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES include/ma2d3d/luce.h DESTINATION include/ma2d3d)
 
@@ -31,16 +32,25 @@ else()
   endif()
   set(compressi ${CMAKE_CURRENT_BINARY_DIR}/doc)
   file(MAKE_DIRECTORY ${compressi})
-  foreach(coppia "man/ma2d3d.1;ma2d3d.1.gz" "debian/changelog;changelog.gz")
+  # The man pages carry the version of the release, from project() alone.
+  set(coppie "${PROJECT_SOURCE_DIR}/debian/changelog,changelog.gz")
+  set(pagine_compresse)
+  foreach(pagina ${MA2D3D_PAGINE_MAN})
+    configure_file(man/${pagina}.in ${compressi}/${pagina} @ONLY)
+    list(APPEND coppie "${compressi}/${pagina},${pagina}.gz")
+    list(APPEND pagine_compresse ${compressi}/${pagina}.gz)
+  endforeach()
+  foreach(voce ${coppie})
+    string(REPLACE "," ";" coppia "${voce}")
     list(GET coppia 0 sorgente)
     list(GET coppia 1 compresso)
     add_custom_command(OUTPUT ${compressi}/${compresso}
-                       COMMAND ${MA2D3D_GZIP} -n -9 -c ${PROJECT_SOURCE_DIR}/${sorgente} > ${compressi}/${compresso}
-                       DEPENDS ${PROJECT_SOURCE_DIR}/${sorgente})
+                       COMMAND ${MA2D3D_GZIP} -n -9 -c ${sorgente} > ${compressi}/${compresso}
+                       DEPENDS ${sorgente})
     list(APPEND file_compressi ${compressi}/${compresso})
   endforeach()
   add_custom_target(ma2d3d_documenti ALL DEPENDS ${file_compressi})
-  install(FILES ${compressi}/ma2d3d.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+  install(FILES ${pagine_compresse} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 
   # The copyright file in Debian's machine-readable format.
   if(MA2D3D_INSTALLA_DOCUMENTI)
