@@ -11,6 +11,7 @@
 #include "../scanner/flusso/flusso.h"
 #include "../scanner/scanner.h"
 #include "flussi.h"
+#include "messaggi.h"
 #include "piattaforma.h"
 
 std::FILE* fileMA = nullptr;
@@ -20,31 +21,7 @@ char stringa[LUNGHEZZA_TOKEN];
 
 namespace {
 
-const char NON_APRO[] = "Impossibile aprire il file %s \n";
-const char NON_SCRIVO[] = "Impossibile scrivere sul file %s \n";
-const char NON_LEGGO[] = "Errore di lettura del file %s \n";
-const char STESSO_FILE[] = "Il file %s e' la scena stessa: non lo sovrascrivo \n";
-const char SCENA_MAYA[] = "Il file %s e' una scena Maya: non lo sovrascrivo \n";
-const char BINARIA[] = "Il file %s e' una scena Maya binaria, non ASCII: non la converto \n";
 const char USO[] = "Uso: ma2d3d scena.ma file_codice";
-
-int fallisci(const char* messaggio, const char* percorso) {
-    std::printf(messaggio, percorso);
-    return 1;
-}
-
-// True when `percorso` names a file that opens with the Maya ASCII header: a
-// scene, named as the code file by a slip or a wildcard (`ma2d3d *.ma`).
-bool scenaMaya(const char* percorso) {
-    static const char INTESTAZIONE[] = "//Maya ASCII";
-    char inizio[sizeof INTESTAZIONE - 1];
-    std::FILE* f = std::fopen(percorso, "rb");
-    if (f == nullptr) return false;
-    const bool maya = std::fread(inizio, 1, sizeof inizio, f) == sizeof inizio &&
-                      std::memcmp(inizio, INTESTAZIONE, sizeof inizio) == 0;
-    std::fclose(f);
-    return maya;
-}
 
 }  // namespace
 

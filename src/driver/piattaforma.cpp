@@ -3,6 +3,20 @@
 // close with the device and inode numbers.
 #include "piattaforma.h"
 
+#include <cstdio>
+#include <cstring>
+
+bool scenaMaya(const char* percorso) {
+    static const char INTESTAZIONE[] = "//Maya ASCII";
+    char inizio[sizeof INTESTAZIONE - 1];
+    std::FILE* f = std::fopen(percorso, "rb");
+    if (f == nullptr) return false;
+    const bool maya = std::fread(inizio, 1, sizeof inizio, f) == sizeof inizio &&
+                      std::memcmp(inizio, INTESTAZIONE, sizeof inizio) == 0;
+    std::fclose(f);
+    return maya;
+}
+
 #ifdef _WIN32
 #include <io.h>
 #include <sys/stat.h>
@@ -37,6 +51,10 @@ bool stessoFile(std::FILE* aperto, const char* percorso) {
            a.nFileIndexHigh == b.nFileIndexHigh && a.nFileIndexLow == b.nFileIndexLow;
 }
 
+bool sostituisciFile(const char* da, const char* a) {
+    return MoveFileExA(da, a, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+}
+
 #else
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -53,4 +71,6 @@ bool stessoFile(std::FILE* aperto, const char* percorso) {
     if (fstat(fileno(aperto), &a) != 0 || stat(percorso, &b) != 0) return false;
     return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
 }
+
+bool sostituisciFile(const char* da, const char* a) { return std::rename(da, a) == 0; }
 #endif

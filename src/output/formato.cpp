@@ -254,3 +254,76 @@ char* scriviNumero(char* dove, float valore) {
 }
 
 char* scriviIntero(char* dove, std::uint64_t n) { return cifreDi(dove, n); }
+
+namespace {
+
+// The powers of ten a double holds exactly, for scaling a float's value.
+constexpr double DIECI[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+                            1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+
+// a times 10^s in a few double operations (a is a float's value, |s| <= 60):
+// within a few units of the double's last place, far below what the nine
+// digits below need.
+double perDieci(double a, int s) {
+    for (; s > 22; s -= 22) a *= DIECI[22];
+    for (; s < -22; s += 22) a /= DIECI[22];
+    return s >= 0 ? a * DIECI[s] : a / DIECI[-s];
+}
+
+}  // namespace
+
+char* scriviFloat(char* p, float valore) {
+    if (valore == 0.0f || !std::isfinite(valore)) return copiaFisso(p, "0.0");
+    if (valore < 0.0f) *p++ = '-';
+    const double a = std::fabs(static_cast<double>(valore));
+    // Nine digits d, from 10^8 to below 10^9, with a = d * 10^(k - 8). A
+    // float needs no more: its neighbours are at least 6e-8 of it apart, and
+    // nine digits land within 5e-9 of it even when the scaling above misses
+    // the last digit's rounding by one.
+    int k = static_cast<int>(std::floor(std::log10(a)));
+    std::uint64_t d = static_cast<std::uint64_t>(std::llround(perDieci(a, 8 - k)));
+    if (d >= 1000000000u) {
+        ++k;
+        d = static_cast<std::uint64_t>(std::llround(perDieci(a, 8 - k)));
+    } else if (d < 100000000u) {
+        --k;
+        d = static_cast<std::uint64_t>(std::llround(perDieci(a, 8 - k)));
+    }
+    if (d >= 1000000000u) {  // rounded up to the next power of ten
+        d /= 10;
+        ++k;
+    }
+    char cifre[12];
+    char* fine = cifreDi(cifre, d);  // nine digits
+    while (fine > cifre + 1 && fine[-1] == '0') --fine;
+    const int n = static_cast<int>(fine - cifre);  // digits that count, at least one
+    if (k >= -5 && k < 9) {
+        if (k < 0) {
+            p = copiaFisso(p, "0.");
+            for (int i = -1; i > k; --i) *p++ = '0';
+            std::memcpy(p, cifre, static_cast<std::size_t>(n));
+            return p + n;
+        }
+        for (int i = 0; i <= k; ++i) *p++ = i < n ? cifre[i] : '0';
+        *p++ = '.';
+        if (n <= k + 1) {
+            *p++ = '0';
+            return p;
+        }
+        std::memcpy(p, cifre + k + 1, static_cast<std::size_t>(n - k - 1));
+        return p + (n - k - 1);
+    }
+    *p++ = cifre[0];
+    *p++ = '.';
+    if (n == 1) {
+        *p++ = '0';
+    } else {
+        std::memcpy(p, cifre + 1, static_cast<std::size_t>(n - 1));
+        p += n - 1;
+    }
+    *p++ = 'e';
+    *p++ = k < 0 ? '-' : '+';
+    const unsigned e = static_cast<unsigned>(k < 0 ? -k : k);
+    std::memcpy(p, COPPIE + 2 * e, 2);
+    return p + 2;
+}

@@ -1,5 +1,6 @@
 // The stream's state object and the block operations: opening the stream,
-// refills, the look at a byte ahead and the two end-of-input flags. Blocks
+// refills, the look at a byte ahead, the two end-of-input flags, and the
+// bytes themselves for a reader of whole statements. Blocks
 // are fetched with fread from the scene's own text-mode FILE*, so the
 // platform's text conversions (CR LF to LF and Ctrl-Z on Windows) apply
 // exactly as they would to any other read.
@@ -100,3 +101,28 @@ bool prossimiSono(const char* testo, std::size_t n) {
 
 bool fineFlusso() { return flusso.fineInput; }
 bool erroreFlusso() { return flusso.erroreInput; }
+
+std::size_t vediByte(const unsigned char** inizio) {
+    Flusso& f = flusso;
+    if (f.pos >= f.tenuti && !riempi()) {
+        f.fineInput = true;
+        return 0;
+    }
+    *inizio = f.buf + f.pos;
+    return f.tenuti - f.pos;
+}
+
+void passaByte(std::size_t n) { flusso.pos += n; }
+
+std::size_t primoDiTre(const unsigned char* p, std::size_t n, char a, char b, char c) {
+    std::size_t i = 0;
+    for (; i + 16 <= n; i += 16) {
+        const unsigned m = byte16(p + i, a) | byte16(p + i, b) | byte16(p + i, c);
+        if (m != 0) return i + primoBit(m);
+    }
+    for (; i < n; ++i)
+        if (p[i] == static_cast<unsigned char>(a) || p[i] == static_cast<unsigned char>(b) ||
+            p[i] == static_cast<unsigned char>(c))
+            return i;
+    return n;
+}

@@ -144,6 +144,24 @@ bool passaTokenSenza(const Parola& a, const Parola& b, const Parola& ultima, int
 // consumed), FINE_FLUSSO at end of input.
 int leggiNumero(float* numero);
 
+// For a reader of whole statements, which scans the bytes itself: the
+// unread bytes the stream holds, refilling first when none are left. Returns
+// their count, with their start in *inizio (valid until the next call that
+// reads), or 0 at the end of the scene (flag set). Consumes nothing.
+std::size_t vediByte(const unsigned char** inizio);
+
+// Consumes the first `n` (at most the count vediByte gave) of those bytes.
+void passaByte(std::size_t n);
+
+// The offset in the `n` bytes at `p` of the first that is `a`, `b` or `c`,
+// or `n` when none is. Reads nothing of the stream.
+std::size_t primoDiTre(const unsigned char* p, std::size_t n, char a, char b, char c);
+
+// The number that the whole of `testo` (NUL-terminated) spells, by the same
+// grammar and to the same float as leggiNumero: true with the value, false
+// when the text is no number or has anything after one.
+bool numeroDiTesto(const char* testo, float* numero);
+
 // Set once any read has met the end of the scene (or a read error).
 bool fineFlusso();
 

@@ -1,8 +1,9 @@
 // Numbers: the grammar of the formatted scan of "%f" (optional sign, digits
 // with an optional point and more digits, an optional exponent), written
-// once and read from either of two sources: the block's bytes in place,
-// where the block holds the short text a number usually is, or the stream
-// byte at a time across refills, for any text at all. The value comes from
+// once and read from any of three sources: the block's bytes in place,
+// where the block holds the short text a number usually is, the stream
+// byte at a time across refills, for any text at all, or a word a reader of
+// statements has cut. The value comes from
 // valore.h.
 #include <cstdint>
 
@@ -153,7 +154,32 @@ MA2D3D_FUORI_LINEA int numeroAdagio(float* numero) {
     return grammatica(s, numero);
 }
 
+// A whole text, for a reader that has cut its words itself: its NUL is no
+// digit, sign, point or 'e', so the grammar stops there at the latest.
+struct NelTesto {
+    const char* p;
+    Canonico canonico;
+    int guarda(std::size_t k) const { return static_cast<unsigned char>(p[k]); }
+    void avanza(std::size_t k) { p += k; }
+    void cifra(int c, bool intera) { aggiungiCifra(canonico, c, intera); }
+    static int nessuno() { return 0; }
+    int valore(bool negativo, long long esponente, float* numero) {
+        *numero = valoreCanonico(canonico, negativo, esponente);
+        return 1;
+    }
+};
+
 }  // namespace
+
+bool numeroDiTesto(const char* testo, float* numero) {
+    NelTesto s;
+    s.p = testo;
+    iniziaCanonico(s.canonico);
+    float valore;
+    if (grammatica(s, &valore) != 1 || *s.p != '\0') return false;
+    *numero = valore;
+    return true;
+}
 
 int leggiNumero(float* numero) {
     // The usual number: less than 16 white bytes before it, and in place;

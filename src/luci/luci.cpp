@@ -1,0 +1,68 @@
+// ma2d3d-luci's driver: the same refusals as ma2d3d's, the scene read whole
+// through the shared stream, then the header written to a temporary file
+// beside the one named and put in its place in one step. Every failure is
+// one line on standard output and exit status 1.
+#include "luci.h"
+
+#include <cstdio>
+#include <string>
+
+#include "../driver/messaggi.h"
+#include "../driver/piattaforma.h"
+#include "../scanner/flusso/flusso.h"
+#include "intestazione.h"
+#include "scena.h"
+
+namespace {
+
+const char USO[] = "Uso: ma2d3d-luci scena.ma file_codice";
+
+}  // namespace
+
+int eseguiLuci(int argc, const char* const* argv) {
+    if (argc != 3) {
+        std::puts(USO);
+        return 1;
+    }
+    const char* percorsoScena = argv[1];
+    const char* percorsoCodice = argv[2];
+    std::FILE* scenaFile = std::fopen(percorsoScena, "r");
+    if (scenaFile == nullptr) return fallisci(NON_APRO, percorsoScena);
+    std::setvbuf(scenaFile, nullptr, _IONBF, 0);
+    apriFlusso(scenaFile);
+    const char* rifiuto = nullptr;
+    const char* rifiutato = percorsoScena;
+    if (!primoBlocco()) {
+        rifiuto = NON_APRO;
+    } else if (prossimiSono("FOR4", 4) || prossimiSono("FOR8", 4)) {
+        rifiuto = BINARIA;
+    } else if (stessoFile(scenaFile, percorsoCodice)) {
+        rifiuto = STESSO_FILE;
+        rifiutato = percorsoCodice;
+    } else if (scenaMaya(percorsoCodice)) {
+        rifiuto = SCENA_MAYA;
+        rifiutato = percorsoCodice;
+    }
+    if (rifiuto != nullptr) {
+        std::fclose(scenaFile);
+        return fallisci(rifiuto, rifiutato);
+    }
+
+    // The whole scene first: nothing is created before it has been read.
+    leggiScena();
+    const bool letto = !erroreFlusso();
+    std::fclose(scenaFile);
+    if (!letto) return fallisci(NON_LEGGO, percorsoScena);
+
+    const std::string temporaneo = std::string(percorsoCodice) + ".ma2d3d-luci.tmp";
+    std::FILE* codice = std::fopen(temporaneo.c_str(), "w");
+    if (codice == nullptr) return fallisci(NON_APRO, percorsoCodice);
+    const bool scritto = scriviIntestazione(codice, nomeDaPercorso(percorsoCodice)) && std::fflush(codice) == 0 &&
+                         !std::ferror(codice);
+    const bool chiuso = std::fclose(codice) == 0;
+    if (!scritto || !chiuso || !sostituisciFile(temporaneo.c_str(), percorsoCodice)) {
+        std::remove(temporaneo.c_str());
+        return fallisci(NON_SCRIVO, percorsoCodice);
+    }
+    return 0;
+}
