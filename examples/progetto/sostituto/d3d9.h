@@ -1,10 +1,16 @@
 // A stand-in for the few Direct3D 9 declarations the generated light code
 // uses, with the members in Direct3D's order, so that the code can be
-// compiled and run on any system.
+// compiled and run on any system, as C++ or as C.
 #ifndef D3D9_SOSTITUTO_H
 #define D3D9_SOSTITUTO_H
 
+#ifdef __cplusplus
 #include <cstring>
+#define MA2D3D_AZZERA std::memset
+#else
+#include <string.h>
+#define MA2D3D_AZZERA memset
+#endif
 
 typedef enum _D3DLIGHTTYPE { D3DLIGHT_POINT = 1, D3DLIGHT_SPOT = 2, D3DLIGHT_DIRECTIONAL = 3 } D3DLIGHTTYPE;
 
@@ -32,6 +38,6 @@ typedef struct _D3DLIGHT9 {
     float Phi;
 } D3DLIGHT9;
 
-#define ZeroMemory(destinazione, lunghezza) std::memset((destinazione), 0, (lunghezza))
+#define ZeroMemory(destinazione, lunghezza) MA2D3D_AZZERA((destinazione), 0, (lunghezza))
 
 #endif

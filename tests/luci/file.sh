@@ -1,0 +1,85 @@
+#!/bin/sh
+# ma2d3d-luci's command line and files: usage, a scene that cannot be opened
+# or is a Maya binary scene, a header path that is the scene or another
+# scene, a header that cannot be created, and a write that fails part-way,
+# which must leave an existing header as it was and no temporary file; the
+# arrays' name from the header's file name.
+# usage: file.sh lf|crlf COMMAND...
+set -u
+ulimit -t 60 2>/dev/null
+fine_riga=$1; shift
+casi=$(cd "$(dirname "$0")/casi" && pwd)
+lavoro=$(mktemp -d)
+trap 'rm -rf "$lavoro"' EXIT
+cd "$lavoro" || exit 1
+fallimenti=0
+fallito() { echo "FAILED: $*"; fallimenti=$((fallimenti + 1)); }
+converti() {
+  "$@" > console.raw 2> errori.txt
+  stato=$?
+  tr -d '\r' < console.raw > console
+}
+# The run failed with the one line given, and left the folder as listed.
+rifiutato() {  # MESSAGE FILES-LEFT DESCRIPTION
+  [ "$stato" = 1 ] || fallito "$3: exit $stato"
+  printf '%s\n' "$1" | cmp -s - console || fallito "$3: console was '$(cat console)'"
+  rm -f console console.raw errori.txt
+  [ "$(ls | tr '\n' ' ')" = "$2" ] || fallito "$3: the folder holds $(ls | tr '\n' ' ')"
+}
+
+mkdir uso && cd uso || exit 1
+converti "$@"
+rifiutato "Uso: ma2d3d-luci scena.ma file_codice" "" "no arguments"
+cp "$casi/radianti.ma" a.ma
+converti "$@" a.ma a.ma luci.h
+rifiutato "Uso: ma2d3d-luci scena.ma file_codice" "a.ma " "three arguments"
+converti "$@" manca.ma luci.h
+rifiutato "Impossibile aprire il file manca.ma " "a.ma " "a missing scene"
+printf 'FOR4\0\0\0\0' > b.mb
+converti "$@" b.mb luci.h
+rifiutato "Il file b.mb e' una scena Maya binaria, non ASCII: non la converto " "a.ma b.mb " "a binary scene"
+converti "$@" a.ma ./a.ma
+rifiutato "Il file ./a.ma e' la scena stessa: non lo sovrascrivo " "a.ma b.mb " "the scene as the header"
+cp a.ma c.ma
+converti "$@" a.ma c.ma
+rifiutato "Il file c.ma e' una scena Maya: non lo sovrascrivo " "a.ma b.mb c.ma " "another scene as the header"
+cmp -s a.ma c.ma || fallito "another scene as the header: it changed"
+converti "$@" a.ma nessuna/luci.h
+rifiutato "Impossibile aprire il file nessuna/luci.h " "a.ma b.mb c.ma " "a header in a missing folder"
+cd .. || exit 1
+
+# A write that fails part-way (a file size limit, its signal ignored): the
+# header that was there stays as it was, and no temporary file is left.
+mkdir limite && cd limite || exit 1
+i=0; : > tante.ma
+while [ $i -lt 300 ]; do
+  i=$((i + 1))
+  printf 'createNode transform -n "t%d";\ncreateNode pointLight -n "p%d" -p "t%d";\n' $i $i $i >> tante.ma
+done
+printf 'una intestazione di prima\n' > luci.h
+# The console goes through a pipe, out of the limit's reach.
+(trap '' XFSZ; ulimit -f 20; "$@" tante.ma luci.h 2> errori.txt; echo $? > stato.txt) | cat > console.raw
+stato=$(cat stato.txt)
+[ "$stato" = 1 ] || fallito "file size limit: exit $stato"
+[ "$(tail -n 1 console.raw | tr -d '\r')" = "Impossibile scrivere sul file luci.h " ] ||
+  fallito "file size limit: console ends with '$(tail -n 1 console.raw)'"
+[ "$(cat luci.h)" = "una intestazione di prima" ] || fallito "file size limit: the old header changed"
+[ "$(ls | tr '\n' ' ')" = "console.raw errori.txt luci.h stato.txt tante.ma " ] ||
+  fallito "file size limit: the folder holds $(ls | tr '\n' ' ')"
+# The whole run replaces it, and names 300 lights.
+converti "$@" tante.ma luci.h
+[ "$stato" = 0 ] || fallito "300 lights: exit $stato"
+grep -q '^static const unsigned luci_numero = 300;' luci.h || fallito "300 lights: not 300 in the header"
+[ "$(grep -c '^Scritta la luce puntiforme |t[0-9]*|p[0-9]*$' console)" = 300 ] || fallito "300 lights: console"
+cd .. || exit 1
+
+# The arrays' name from the header's file name.
+cp "$casi/senza_luci.ma" s.ma
+for coppia in "luci.h:luci" "sala 2.h:sala_2" "2d.luci.h:_2d" "nome-con.trattini.h:nome_con" "è.h:__"; do
+  file=${coppia%%:*}; nome=${coppia#*:}
+  converti "$@" s.ma "$file"
+  grep -q "^static const unsigned ${nome}_numero = 0;" "$file" || fallito "header '$file': arrays not named $nome"
+done
+
+echo "$fallimenti failed"
+[ "$fallimenti" = 0 ]
