@@ -90,7 +90,7 @@ double limitato(double a) { return a < 0.0 ? 0.0 : a > PI ? PI : a; }
 
 // One light's initialiser, its members in D3DLIGHT9's order.
 void scriviLuce(const Luce& l, const std::string& via) {
-    const Nodo& nodo = scena.nodi[static_cast<std::size_t>(l.nodo)];
+    const NodoScena& nodo = scena.nodi[static_cast<std::size_t>(l.nodo)];
     const Matrice mondo = matriceMondo(nodo.padre);
     const char* tipo = nodo.specie == LUCE_SPOT    ? "D3DLIGHT_SPOT"
                        : nodo.specie == LUCE_PUNTO ? "D3DLIGHT_POINT"
@@ -182,7 +182,7 @@ bool scriviIntestazione(std::FILE* file, const std::string& nome) {
     scrivi("static const D3DLIGHT9 " + nome + "[] = {\n");
     std::vector<std::string> nomi;
     for (const Luce& l : scena.luci) {
-        const Nodo& nodo = scena.nodi[static_cast<std::size_t>(l.nodo)];
+        const NodoScena& nodo = scena.nodi[static_cast<std::size_t>(l.nodo)];
         const std::string via = percorso(l.nodo);
         if (nodo.specie == LUCE_ALTRA) {
             std::printf("Non scritta, una luce %s non ha forma Direct3D 9: %s\n", l.tipo, via.c_str());

@@ -26,7 +26,7 @@ std::uint32_t hashNome(const char* p, std::size_t n) {
 }
 
 void indicizza(std::int32_t i) {
-    Nodo& n = scena.nodi[static_cast<std::size_t>(i)];
+    NodoScena& n = scena.nodi[static_cast<std::size_t>(i)];
     const std::size_t secchio = hashNome(n.nome, std::strlen(n.nome)) & (scena.secchi.size() - 1);
     n.seguente = scena.secchi[secchio];
     scena.secchi[secchio] = i;
@@ -50,7 +50,7 @@ std::size_t nomeTenuto(const char* p, std::size_t n, const char** inizio) {
     return n < NOME_NODO ? n : NOME_NODO;
 }
 
-bool stessoNome(const Nodo& nodo, const char* p, std::size_t n) {
+bool stessoNome(const NodoScena& nodo, const char* p, std::size_t n) {
     const char* nome;
     n = nomeTenuto(p, n, &nome);
     return std::strlen(nodo.nome) == n && std::memcmp(nodo.nome, nome, n) == 0;
@@ -68,7 +68,7 @@ std::int32_t risolvi(const char* percorso) {
     const std::size_t n = nomeTenuto(foglia, std::strlen(foglia), &nome);
     std::int32_t i = scena.secchi[hashNome(nome, n) & (scena.secchi.size() - 1)];
     for (; i >= 0; i = scena.nodi[static_cast<std::size_t>(i)].seguente) {
-        const Nodo& candidato = scena.nodi[static_cast<std::size_t>(i)];
+        const NodoScena& candidato = scena.nodi[static_cast<std::size_t>(i)];
         if (!stessoNome(candidato, foglia, std::strlen(foglia))) continue;
         // The other parts, from the last back, against the ancestors: the
         // part before the '|' at `fine` runs from `inizio` up to it.
@@ -163,7 +163,7 @@ void leggiCreateNode() {
         scena.corrente = -1;
         return;
     }
-    Nodo n{};
+    NodoScena n{};
     std::memcpy(n.nome, nome, sizeof n.nome);
     n.padre = conPadre ? risolvi(padre) : -1;
     n.specie = specie;
@@ -265,7 +265,7 @@ int componente(const char* nome, const char* radice, const char* const brevi[3],
 
 // The values the attribute `nome` (without its leading '.') of node `n`
 // takes; false for one this program does not read.
-bool bersaglio(const Nodo& n, const char* nome, Bersaglio* b) {
+bool bersaglio(const NodoScena& n, const char* nome, Bersaglio* b) {
     static const char* const XYZ[3] = {"x", "y", "z"};
     static const char* const XYZ_LUNGHI[3] = {"X", "Y", "Z"};
     static const char* const TAGLI[3] = {"xy", "xz", "yz"};
@@ -439,7 +439,7 @@ void leggiScena() {
 Matrice matriceMondo(std::int32_t n) {
     Matrice m = identita();
     for (; n >= 0; n = scena.nodi[static_cast<std::size_t>(n)].padre) {
-        const Nodo& nodo = scena.nodi[static_cast<std::size_t>(n)];
+        const NodoScena& nodo = scena.nodi[static_cast<std::size_t>(n)];
         if (trasformata(nodo.specie)) m = prodotto(m, matriceLocale(scena.trasformate[static_cast<std::size_t>(nodo.dati)]));
     }
     return m;

@@ -27,7 +27,7 @@ enum Specie : std::uint8_t {
     LUCE_ALTRA  // a light with no Direct3D 9 form
 };
 
-struct Nodo {
+struct NodoScena {
     char nome[NOME_NODO + 1];
     std::int32_t padre;     // -1 for a node at the root
     std::int32_t seguente;  // the next node in the same bucket of names
@@ -49,7 +49,7 @@ struct Luce {
 // The scene's state: the records, the index of names, the lights, the node
 // the next setAttr applies to and the unit of angles.
 struct Scena {
-    std::vector<Nodo> nodi;
+    std::vector<NodoScena> nodi;
     std::vector<Trasformata> trasformate;
     std::vector<Luce> luci;
     std::vector<std::int32_t> secchi;  // first node of each bucket of names, -1 when none
