@@ -1,8 +1,8 @@
-# What `cmake --install` and the packages install: the program; its man page
+# What `cmake --install` and the packages install: the two programs; their man pages
 # (gzipped, as Debian wants it), copyright file and changelog (from debian/),
 # or on Windows
 # the README and the licence; the header ma2d3d/luce.h; and a relocatable
-# CMake package with the imported program ma2d3d::ma2d3d, the header's target
+# CMake package with the imported programs ma2d3d::ma2d3d and ma2d3d::luci, the header's target
 # ma2d3d::luce and the function ma2d3d_genera_luci.
 include(GNUInstallDirs)
 include(CMakePackageConfigHelpers)
@@ -17,8 +17,9 @@ endif()
 option(MA2D3D_INSTALLA_DOCUMENTI "Install the copyright file and the changelog" ON)
 
 set(MA2D3D_CARTELLA_CMAKE ${CMAKE_INSTALL_LIBDIR}/cmake/ma2d3d)
-set(MA2D3D_PAGINE_MAN ma2d3d.1)
-install(TARGETS ma2d3d ma2d3d_luce EXPORT ma2d3dTargets RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+set(MA2D3D_PAGINE_MAN ma2d3d.1 ma2d3d-luci.1)
+set_target_properties(ma2d3d-luci PROPERTIES EXPORT_NAME luci)
+install(TARGETS ma2d3d ma2d3d-luci ma2d3d_luce EXPORT ma2d3dTargets RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES include/ma2d3d/luce.h DESTINATION include/ma2d3d)
 
 if(WIN32)

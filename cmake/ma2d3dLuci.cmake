@@ -1,5 +1,10 @@
 # ma2d3d_genera_luci(TARGET <target> SCENA <scene.ma>... [CODICE <file name>]
-#                    [VARIABILE <variable>])
+#                    [VARIABILE <variable>] [COMPLETE])
+#
+# With COMPLETE the scenes go through ma2d3d-luci instead: every light
+# complete and in world space, in a header (<scene base name>_luci.h, its
+# arrays named <scene base name>_luci) to #include at file scope, from C or
+# C++. The rest holds for both programs.
 #
 # Generates the light code of one or more Maya ASCII scenes as part of
 # building <target>: each scene's code file (<scene base name>_luci.inc, or
@@ -26,6 +31,8 @@
 # a later build would take as up to date.
 
 set(MA2D3D_CONVERTITORE "" CACHE FILEPATH "ma2d3d program that converts scenes at build time (empty: ma2d3d::ma2d3d)")
+set(MA2D3D_CONVERTITORE_LUCI "" CACHE FILEPATH
+    "ma2d3d-luci program that converts scenes at build time with COMPLETE (empty: ma2d3d::luci)")
 
 # Stops the configuration when `scena` neither exists nor is made by the
 # build. Run at the end of the calling folder where CMake can defer a call,
@@ -41,7 +48,7 @@ function(_ma2d3d_controlla_scena scena scritta)
 endfunction()
 
 function(ma2d3d_genera_luci)
-  cmake_parse_arguments(PARSE_ARGV 0 ARG "" "TARGET;CODICE;VARIABILE" "SCENA")
+  cmake_parse_arguments(PARSE_ARGV 0 ARG "COMPLETE" "TARGET;CODICE;VARIABILE" "SCENA")
   if(ARG_UNPARSED_ARGUMENTS)
     message(FATAL_ERROR "ma2d3d_genera_luci: unknown arguments: ${ARG_UNPARSED_ARGUMENTS}")
   endif()
@@ -64,25 +71,36 @@ function(ma2d3d_genera_luci)
     message(FATAL_ERROR "ma2d3d_genera_luci: call it in ${cartella_target}, where ${ARG_TARGET} is created")
   endif()
 
-  if(MA2D3D_CONVERTITORE)
-    set(convertitore "${MA2D3D_CONVERTITORE}")
-    set(dipendenze "${MA2D3D_CONVERTITORE}")
+  if(ARG_COMPLETE)
+    set(programma ma2d3d-luci)
+    set(variabile MA2D3D_CONVERTITORE_LUCI)
+    set(bersaglio ma2d3d::luci)
+    set(estensione h)
+  else()
+    set(programma ma2d3d)
+    set(variabile MA2D3D_CONVERTITORE)
+    set(bersaglio ma2d3d::ma2d3d)
+    set(estensione inc)
+  endif()
+  if(${variabile})
+    set(convertitore "${${variabile}}")
+    set(dipendenze "${${variabile}}")
   elseif(CMAKE_CROSSCOMPILING)
-    # ma2d3d::ma2d3d, installed or built from source, is built for the
+    # ${bersaglio}, installed or built from source, is built for the
     # target: it may not run here at all.
-    find_program(MA2D3D_CONVERTITORE_HOST ma2d3d NO_CMAKE_FIND_ROOT_PATH)
-    if(NOT MA2D3D_CONVERTITORE_HOST)
+    find_program(${variabile}_HOST ${programma} NO_CMAKE_FIND_ROOT_PATH)
+    if(NOT ${variabile}_HOST)
       message(FATAL_ERROR "ma2d3d_genera_luci: in a cross build the converter must run on the build "
-                          "machine: set MA2D3D_CONVERTITORE to a ma2d3d built for it, or put one on the PATH")
+                          "machine: set ${variabile} to a ${programma} built for it, or put one on the PATH")
     endif()
-    set(convertitore "${MA2D3D_CONVERTITORE_HOST}")
-    set(dipendenze "${MA2D3D_CONVERTITORE_HOST}")
-  elseif(TARGET ma2d3d::ma2d3d)
-    set(convertitore "$<TARGET_FILE:ma2d3d::ma2d3d>")
-    set(dipendenze ma2d3d::ma2d3d "$<TARGET_FILE:ma2d3d::ma2d3d>")
+    set(convertitore "${${variabile}_HOST}")
+    set(dipendenze "${${variabile}_HOST}")
+  elseif(TARGET ${bersaglio})
+    set(convertitore "$<TARGET_FILE:${bersaglio}>")
+    set(dipendenze ${bersaglio} "$<TARGET_FILE:${bersaglio}>")
   else()
     message(FATAL_ERROR "ma2d3d_genera_luci: no converter: use find_package(ma2d3d) or add_subdirectory, "
-                        "or set MA2D3D_CONVERTITORE")
+                        "or set ${variabile}")
   endif()
 
   set(cartella "${CMAKE_CURRENT_BINARY_DIR}/ma2d3d_luci/${ARG_TARGET}")
@@ -99,7 +117,7 @@ function(ma2d3d_genera_luci)
       set(codice "${ARG_CODICE}")
     else()
       get_filename_component(base "${scena}" NAME_WE)
-      set(codice "${base}_luci.inc")
+      set(codice "${base}_luci.${estensione}")
     endif()
     set(uscita "${cartella}/${codice}")
     if(uscita IN_LIST uscite)
