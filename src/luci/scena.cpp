@@ -32,9 +32,10 @@ void indicizza(std::int32_t i) {
     scena.secchi[secchio] = i;
 }
 
-// Keeps the buckets at least twice as many as the nodes.
+// Keeps the buckets at least twice as many as the nodes, one more node
+// counted: called before a node is added, which is then indexed once.
 void allargaIndice() {
-    if (scena.nodi.size() * 2 <= scena.secchi.size()) return;
+    if ((scena.nodi.size() + 1) * 2 <= scena.secchi.size()) return;
     scena.secchi.assign(scena.secchi.empty() ? 1024 : scena.secchi.size() * 2, -1);
     for (std::size_t i = 0; i < scena.nodi.size(); ++i) indicizza(static_cast<std::int32_t>(i));
 }
@@ -187,8 +188,8 @@ void leggiCreateNode() {
         std::memcpy(l.tipo, tipo, lunghezzaTipo);
         scena.luci.push_back(l);
     }
-    scena.nodi.push_back(n);
     allargaIndice();
+    scena.nodi.push_back(n);
     indicizza(indice);
     scena.corrente = indice;
 }
@@ -414,6 +415,11 @@ void leggiSetAttr() {
 }  // namespace
 
 void leggiScena() {
+    scena.nodi.clear();
+    scena.trasformate.clear();
+    scena.luci.clear();
+    scena.secchi.clear();
+    scena.radianti = false;
     scena.corrente = -1;
     apriLettore();
     for (;;) {

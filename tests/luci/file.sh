@@ -56,6 +56,14 @@ while [ $i -lt 300 ]; do
   i=$((i + 1))
   printf 'createNode transform -n "t%d";\ncreateNode pointLight -n "p%d" -p "t%d";\n' $i $i $i >> tante.ma
 done
+# Each transform looked up again under a parent it does not have: every
+# lookup walks the names' index to the end of its bucket, after the index
+# has grown past its first size.
+i=0
+while [ $i -lt 300 ]; do
+  i=$((i + 1))
+  printf 'createNode transform -n "u%d" -p "|nessuno|t%d";\n' $i $i >> tante.ma
+done
 printf 'una intestazione di prima\n' > luci.h
 # The console goes through a pipe, out of the limit's reach.
 (trap '' XFSZ; ulimit -f 20; "$@" tante.ma luci.h 2> errori.txt; echo $? > stato.txt) | cat > console.raw
