@@ -57,7 +57,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dati, std::size_t n) {
     static const char BANNER[] = "/* Luci Direct3D 9 generate da una scena Maya ASCII, in coordinate del mondo */\n";
     if (a.compare(0, sizeof BANNER - 1, BANNER) != 0) std::abort();
     const std::size_t luci = conta(a, "\n    { /* ");
-    const std::size_t dichiarato = std::strtoul(a.c_str() + a.find("luci_numero = ") + 14, nullptr, 10);
+    static const char CONTO[] = "\n};\nstatic const unsigned luci_numero = ";
+    const std::size_t dove = a.rfind(CONTO);
+    if (dove == std::string::npos) std::abort();
+    const std::size_t dichiarato = std::strtoul(a.c_str() + dove + sizeof CONTO - 1, nullptr, 10);
     if (luci != dichiarato) std::abort();
     if (a.size() < 3 || a.compare(a.size() - 3, 3, "};\n") != 0) std::abort();
     return 0;

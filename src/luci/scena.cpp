@@ -137,7 +137,8 @@ void copiaVoce(char* dest, std::size_t n) {
 }
 
 void leggiCreateNode() {
-    char tipo[VOCE_MASSIMA + 1] = "", nome[NOME_NODO + 1] = "", padre[VOCE_MASSIMA + 1] = "";
+    char tipo[VOCE_MASSIMA + 1], nome[NOME_NODO + 1], padre[VOCE_MASSIMA + 1];
+    tipo[0] = nome[0] = padre[0] = '\0';
     bool conPadre = false;
     Genere g = leggiVoce();
     if (g == PAROLA || g == STRINGA) {
