@@ -17,15 +17,29 @@ namespace {
 
 constexpr double PI = 3.14159265358979323846;
 
-// The header's stream and whether a write to it failed.
+// The header's stream, the text held for it and whether a write failed.
+constexpr std::size_t TENUTO = 64 * 1024;
 struct Testo {
     std::FILE* file;
+    char tenuto[TENUTO];
+    std::size_t pieno;
     bool fallito;
 };
 Testo testo;
 
+void consegna() {
+    if (testo.pieno > 0 && std::fwrite(testo.tenuto, 1, testo.pieno, testo.file) != testo.pieno) testo.fallito = true;
+    testo.pieno = 0;
+}
+
 void scrivi(const char* p, std::size_t n) {
-    if (std::fwrite(p, 1, n, testo.file) != n) testo.fallito = true;
+    if (TENUTO - testo.pieno < n) consegna();
+    if (n >= TENUTO) {  // a path longer than the buffer goes straight through
+        if (std::fwrite(p, 1, n, testo.file) != n) testo.fallito = true;
+        return;
+    }
+    std::memcpy(testo.tenuto + testo.pieno, p, n);
+    testo.pieno += n;
 }
 void scrivi(const char* p) { scrivi(p, std::strlen(p)); }
 void scrivi(const std::string& s) { scrivi(s.data(), s.size()); }
@@ -177,6 +191,7 @@ std::string nomeDaPercorso(const char* percorso) {
 
 bool scriviIntestazione(std::FILE* file, const std::string& nome) {
     testo.file = file;
+    testo.pieno = 0;
     testo.fallito = false;
     scrivi("/* Luci Direct3D 9 generate da una scena Maya ASCII, in coordinate del mondo */\n");
     scrivi("static const D3DLIGHT9 " + nome + "[] = {\n");
@@ -208,5 +223,6 @@ bool scriviIntestazione(std::FILE* file, const std::string& nome) {
         scrivi(perStringa(nomi[i]));
     }
     scrivi(nomi.empty() ? " };\n" : "\n};\n");
+    consegna();
     return !testo.fallito;
 }

@@ -1,7 +1,8 @@
 // The statement reader over the stream's bytes: words, strings, comments and
 // statement ends, and the fast pass over a statement nobody reads (a mesh's
 // vertex list), which looks only for `;`, `"` and `/` sixteen bytes at a
-// time.
+// time. Bytes are read straight from the stream's view of its block; the
+// stream learns how many were read when the view is used up.
 #include "lettore.h"
 
 #include <cstring>
@@ -12,27 +13,38 @@ Lettore lettore;
 
 namespace {
 
-// The next unread byte, fetching more where the bytes seen are used up;
-// -1 at the end of the scene.
-int guarda() {
+// What a byte is to the reader.
+enum Classe : unsigned char { DI_PAROLA, BIANCO, PUNTO_E_VIRGOLA, VIRGOLETTE, BARRA };
+
+struct Classi {
+    Classe di[256];
+};
+constexpr Classi classi() {
+    Classi c{};
+    for (int i = 0; i < 256; ++i) c.di[i] = DI_PAROLA;
+    c.di[static_cast<unsigned char>(' ')] = BIANCO;
+    for (int i = '\t'; i <= '\r'; ++i) c.di[i] = BIANCO;
+    c.di[static_cast<unsigned char>(';')] = PUNTO_E_VIRGOLA;
+    c.di[static_cast<unsigned char>('"')] = VIRGOLETTE;
+    c.di[static_cast<unsigned char>('/')] = BARRA;
+    return c;
+}
+constexpr Classi CLASSI = classi();
+
+// True when a byte is in view, fetching the next view once this one is used
+// up; false at the end of the scene.
+bool inVista() {
     Lettore& l = lettore;
-    if (l.p == l.fine) {
-        const unsigned char* inizio;
-        const std::size_t n = vediByte(&inizio);
-        if (n == 0) return -1;
-        l.p = inizio;
-        l.fine = inizio + n;
-    }
-    return *l.p;
+    if (l.p != l.fine) return true;
+    passaByte(static_cast<std::size_t>(l.fine - l.inizio));
+    const std::size_t n = vediByte(&l.inizio);
+    l.p = l.inizio;
+    l.fine = l.inizio + n;
+    return n > 0;
 }
 
-// Consumes the byte guarda() gave.
-void avanza() {
-    ++lettore.p;
-    passaByte(1);
-}
-
-bool bianco(int c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
+// The next unread byte, or -1 at the end of the scene.
+int guarda() { return inVista() ? *lettore.p : -1; }
 
 void aggiungi(int c) {
     Lettore& l = lettore;
@@ -43,27 +55,63 @@ void aggiungi(int c) {
     }
 }
 
-// Passes over a comment, its two slashes consumed, up to its line's end.
+// Passes over a comment, its two slashes read, up to its line's end.
 void passaCommento() {
-    for (int c = guarda(); c >= 0 && c != '\n'; c = guarda()) avanza();
+    Lettore& l = lettore;
+    while (inVista()) {
+        const void* a_capo = std::memchr(l.p, '\n', static_cast<std::size_t>(l.fine - l.p));
+        if (a_capo != nullptr) {
+            l.p = static_cast<const unsigned char*>(a_capo);
+            return;
+        }
+        l.p = l.fine;
+    }
 }
 
-// True when the byte after the current `/` is another: a comment begins.
-// Consumes the first slash either way.
+// At a `/`: reads it, and true when another follows and the comment they
+// begin has been passed over.
 bool commento() {
-    avanza();
+    ++lettore.p;
     if (guarda() == '/') {
-        avanza();
+        ++lettore.p;
         passaCommento();
         return true;
     }
     return false;
 }
 
+// Appends the bytes from the read position up to `q` to the word, as many
+// as it holds, and reads them.
+void prendiFinoA(const unsigned char* q) {
+    Lettore& l = lettore;
+    const std::size_t n = static_cast<std::size_t>(q - l.p);
+    const std::size_t posto = VOCE_MASSIMA - l.lunghezza;
+    if (n > posto) l.tagliata = true;
+    std::memcpy(l.testo + l.lunghezza, l.p, n < posto ? n : posto);
+    l.lunghezza += n < posto ? n : posto;
+    l.p = q;
+}
+
+// The bytes of a word up to one that is not of a word, taken a view at a
+// time.
+void leggiParola() {
+    Lettore& l = lettore;
+    for (;;) {
+        if (!inVista()) return;
+        const unsigned char* q = l.p;
+        while (q != l.fine && CLASSI.di[*q] == DI_PAROLA) ++q;
+        prendiFinoA(q);
+        if (q == l.fine) continue;
+        if (*q != '/') return;
+        if (commento()) return;  // a comment ends the word
+        aggiungi('/');
+    }
+}
+
 }  // namespace
 
 void apriLettore() {
-    lettore.p = lettore.fine = nullptr;
+    lettore.inizio = lettore.p = lettore.fine = nullptr;
     lettore.lunghezza = 0;
     lettore.testo[0] = '\0';
 }
@@ -77,92 +125,71 @@ Genere leggiVoce() {
     Lettore& l = lettore;
     l.lunghezza = 0;
     l.tagliata = false;
-    l.testo[0] = '\0';
-    int c = guarda();
     for (;;) {
-        while (c >= 0 && bianco(c)) {
-            avanza();
-            c = guarda();
+        if (!inVista()) {
+            l.testo[0] = '\0';
+            return FINE_SCENA;
         }
-        if (c != '/') break;
-        if (!commento()) {  // a lone slash begins a word
-            aggiungi('/');
-            c = guarda();
-            break;
+        const Classe c = CLASSI.di[*l.p];
+        if (c == BIANCO) {
+            ++l.p;
+            continue;
         }
-        c = guarda();
-    }
-    if (c < 0) return l.lunghezza > 0 ? (l.testo[l.lunghezza] = '\0', PAROLA) : FINE_SCENA;
-    if (l.lunghezza == 0 && c == ';') {
-        avanza();
-        return FINE_ISTRUZIONE;
-    }
-    if (l.lunghezza == 0 && c == '"') {
-        avanza();
-        for (c = guarda(); c >= 0 && c != '"'; c = guarda()) {
-            avanza();
-            if (c == '\\') {
-                c = guarda();
-                if (c < 0) break;
-                avanza();
+        if (c == PUNTO_E_VIRGOLA) {
+            ++l.p;
+            l.testo[0] = '\0';
+            return FINE_ISTRUZIONE;
+        }
+        if (c == VIRGOLETTE) {
+            // Up to the closing quote, a view at a time; an escaped byte is
+            // taken as it is.
+            ++l.p;
+            while (inVista()) {
+                const unsigned char* q = l.p;
+                while (q != l.fine && *q != '"' && *q != '\\') ++q;
+                prendiFinoA(q);
+                if (q == l.fine) continue;
+                ++l.p;
+                if (*q == '"') break;
+                if (!inVista()) break;
+                aggiungi(*l.p++);
             }
-            aggiungi(c);
+            l.testo[l.lunghezza] = '\0';
+            return STRINGA;
         }
-        if (c == '"') avanza();
+        if (c == BARRA) {
+            if (commento()) continue;
+            aggiungi('/');  // a lone slash begins a word
+        }
+        leggiParola();
         l.testo[l.lunghezza] = '\0';
-        return STRINGA;
+        return PAROLA;
     }
-    while (c >= 0 && !bianco(c) && c != ';' && c != '"') {
-        if (c == '/') {
-            avanza();
-            if (guarda() == '/') {  // a comment ends the word
-                avanza();
-                passaCommento();
-                break;
-            }
-            aggiungi('/');
-        } else {
-            aggiungi(c);
-            avanza();
-        }
-        c = guarda();
-    }
-    l.testo[l.lunghezza] = '\0';
-    return PAROLA;
 }
 
 bool passaIstruzione() {
     Lettore& l = lettore;
     for (;;) {
-        if (guarda() < 0) return false;
-        const std::size_t n = static_cast<std::size_t>(l.fine - l.p);
-        const std::size_t i = primoDiTre(l.p, n, ';', '"', '/');
-        l.p += i;
-        passaByte(i);
-        if (i == n) continue;
-        const int c = *l.p;
-        avanza();
+        if (!inVista()) return false;
+        l.p += primoDiTre(l.p, static_cast<std::size_t>(l.fine - l.p), ';', '"', '/');
+        if (l.p == l.fine) continue;
+        const unsigned char c = *l.p++;
         if (c == ';') return true;
         if (c == '/') {
             if (guarda() == '/') {
-                avanza();
+                ++l.p;
                 passaCommento();
             }
             continue;
         }
         // A string: up to its closing quote, passing over escapes.
         for (;;) {
-            if (guarda() < 0) return false;
-            const std::size_t m = static_cast<std::size_t>(l.fine - l.p);
-            const std::size_t j = primoDiTre(l.p, m, '"', '\\', '"');
-            l.p += j;
-            passaByte(j);
-            if (j == m) continue;
-            const int d = *l.p;
-            avanza();
-            if (d == '"') break;
-            if (guarda() < 0) return false;
-            avanza();  // the escaped byte
+            if (!inVista()) return false;
+            l.p += primoDiTre(l.p, static_cast<std::size_t>(l.fine - l.p), '"', '\\', '"');
+            if (l.p == l.fine) continue;
+            if (*l.p++ == '"') break;
+            if (!inVista()) return false;
+            ++l.p;  // the escaped byte
         }
     }
 }

@@ -19,14 +19,16 @@ enum Genere {
     FINE_SCENA        // the end of the scene (or a read error)
 };
 
-// The reader's state: the word just read, and the bytes of the stream seen
-// and not yet consumed.
+// The reader's state: the word just read, and the bytes of the stream in
+// view: [inizio, fine) as the stream showed them, of which those before p are
+// read (the stream is told so when the view is used up).
 struct Lettore {
     char testo[VOCE_MASSIMA + 1];  // NUL-terminated
     std::size_t lunghezza;
     bool tagliata;
+    const unsigned char* inizio;
     const unsigned char* p;     // the next byte
-    const unsigned char* fine;  // the end of the bytes seen
+    const unsigned char* fine;  // the end of the bytes in view
 };
 
 extern Lettore lettore;

@@ -35,11 +35,6 @@ Matrice traslazione(const double v[3]) {
     return m;
 }
 
-Matrice traslazioneOpposta(const double v[3]) {
-    const double opposto[3] = {-v[0], -v[1], -v[2]};
-    return traslazione(opposto);
-}
-
 Matrice scala(const double v[3]) {
     Matrice m = identita();
     m.m[0][0] = v[0];
@@ -102,25 +97,49 @@ Matrice rotazione(const double gradi[3], int ordine) {
     return prodotto(m, attorno(assi[2], gradi[assi[2]]));
 }
 
-Matrice matriceLocale(const Trasformata& t) {
-    const Matrice r = rotazione(t.r, t.ro);
-    const Matrice ra = rotazione(t.ra, 0);
-    if (t.giunto) {
-        Matrice m = prodotto(scala(t.s), ra);
-        m = prodotto(m, r);
-        m = prodotto(m, rotazione(t.jo, 0));
-        return prodotto(m, traslazione(t.t));
+namespace {
+
+bool nullo(const double v[3]) { return v[0] == 0.0 && v[1] == 0.0 && v[2] == 0.0; }
+
+// m times the translation by v (or by -v), where v is not zero.
+void trasla(Matrice& m, const double v[3], double segno) {
+    if (!nullo(v)) {
+        const double w[3] = {segno * v[0], segno * v[1], segno * v[2]};
+        m = prodotto(m, traslazione(w));
     }
-    Matrice m = prodotto(traslazioneOpposta(t.sp), scala(t.s));
-    m = prodotto(m, taglio(t.sh));
-    m = prodotto(m, traslazione(t.sp));
-    m = prodotto(m, traslazione(t.spt));
-    m = prodotto(m, traslazioneOpposta(t.rp));
-    m = prodotto(m, ra);
-    m = prodotto(m, r);
-    m = prodotto(m, traslazione(t.rp));
-    m = prodotto(m, traslazione(t.rpt));
-    return prodotto(m, traslazione(t.t));
+}
+
+}  // namespace
+
+// Factors at their defaults (a zero translation, pivot or angle, a scale of
+// one) are the identity and are left out of the products.
+Matrice matriceLocale(const Trasformata& t) {
+    const bool unita = t.s[0] == 1.0 && t.s[1] == 1.0 && t.s[2] == 1.0;
+    Matrice m = identita();
+    if (t.giunto) {
+        if (!unita) m = scala(t.s);
+        if (!nullo(t.ra)) m = prodotto(m, rotazione(t.ra, 0));
+        if (!nullo(t.r)) m = prodotto(m, rotazione(t.r, t.ro));
+        if (!nullo(t.jo)) m = prodotto(m, rotazione(t.jo, 0));
+        trasla(m, t.t, 1.0);
+        return m;
+    }
+    if (!unita || !nullo(t.sh)) {
+        trasla(m, t.sp, -1.0);
+        if (!unita) m = prodotto(m, scala(t.s));
+        if (!nullo(t.sh)) m = prodotto(m, taglio(t.sh));
+        trasla(m, t.sp, 1.0);
+    }
+    trasla(m, t.spt, 1.0);
+    if (!nullo(t.ra) || !nullo(t.r)) {
+        trasla(m, t.rp, -1.0);
+        if (!nullo(t.ra)) m = prodotto(m, rotazione(t.ra, 0));
+        if (!nullo(t.r)) m = prodotto(m, rotazione(t.r, t.ro));
+        trasla(m, t.rp, 1.0);
+    }
+    trasla(m, t.rpt, 1.0);
+    trasla(m, t.t, 1.0);
+    return m;
 }
 
 Vettore3 punto(const Matrice& m, Vettore3 p) {

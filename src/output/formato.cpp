@@ -276,11 +276,18 @@ char* scriviFloat(char* p, float valore) {
     if (valore == 0.0f || !std::isfinite(valore)) return copiaFisso(p, "0.0");
     if (valore < 0.0f) *p++ = '-';
     const double a = std::fabs(static_cast<double>(valore));
+    // A whole number below 10^9, the usual colour, intensity or coordinate:
+    // its digits and ".0".
+    if (a < 1e9 && a == std::floor(a)) return copiaFisso(cifreDi(p, static_cast<std::uint64_t>(a)), ".0");
     // Nine digits d, from 10^8 to below 10^9, with a = d * 10^(k - 8). A
     // float needs no more: its neighbours are at least 6e-8 of it apart, and
     // nine digits land within 5e-9 of it even when the scaling above misses
     // the last digit's rounding by one.
-    int k = static_cast<int>(std::floor(std::log10(a)));
+    // 10^k <= a < 10^(k+1), from the binary exponent (a = m * 2^e, m in
+    // [0.5, 1)), within one of the truth; the digits below put it right.
+    int binario;
+    std::frexp(a, &binario);
+    int k = static_cast<int>(std::floor((binario - 1) * 0.30102999566398120));
     std::uint64_t d = static_cast<std::uint64_t>(std::llround(perDieci(a, 8 - k)));
     if (d >= 1000000000u) {
         ++k;

@@ -155,8 +155,29 @@ MA2D3D_FUORI_LINEA int numeroAdagio(float* numero) {
 }
 
 // A whole text, for a reader that has cut its words itself: its NUL is no
-// digit, sign, point or 'e', so the grammar stops there at the latest.
+// digit, sign, point or 'e', so the grammar stops there at the latest. The
+// usual text is read once, its digits in one integer, and its value taken
+// from one double operation; any other is read again gathering its digits in
+// the canonical form.
 struct NelTesto {
+    const char* p;
+    std::uint64_t w;
+    long cifre;
+    int dopoPunto;
+    int guarda(std::size_t k) const { return static_cast<unsigned char>(p[k]); }
+    void avanza(std::size_t k) { p += k; }
+    void cifra(int c, bool intera) {
+        w = w * 10 + static_cast<unsigned>(c - '0');
+        ++cifre;
+        if (!intera) ++dopoPunto;
+    }
+    static int nessuno() { return 0; }
+    int valore(bool negativo, long long esponente, float* numero) const {
+        if (cifre > CIFRE_INTERE || !valoreDiretto(w, esponente - dopoPunto, negativo, numero)) return INDECISO;
+        return 1;
+    }
+};
+struct NelTestoCanonico {
     const char* p;
     Canonico canonico;
     int guarda(std::size_t k) const { return static_cast<unsigned char>(p[k]); }
@@ -172,11 +193,18 @@ struct NelTesto {
 }  // namespace
 
 bool numeroDiTesto(const char* testo, float* numero) {
-    NelTesto s;
-    s.p = testo;
-    iniziaCanonico(s.canonico);
     float valore;
-    if (grammatica(s, &valore) != 1 || *s.p != '\0') return false;
+    NelTesto s{testo, 0, 0, 0};
+    int esito = grammatica(s, &valore);
+    const char* fine = s.p;
+    if (esito == INDECISO) {
+        NelTestoCanonico c;
+        c.p = testo;
+        iniziaCanonico(c.canonico);
+        esito = grammatica(c, &valore);
+        fine = c.p;
+    }
+    if (esito != 1 || *fine != '\0') return false;
     *numero = valore;
     return true;
 }
