@@ -68,7 +68,7 @@ std::string percorso(std::int32_t n) {
     std::string p;
     for (auto i = catena.rbegin(); i != catena.rend(); ++i) {
         p += '|';
-        p += scena.nodi[static_cast<std::size_t>(*i)].nome;
+        p += nomeDi(scena.nodi[static_cast<std::size_t>(*i)]);
     }
     return p;
 }

@@ -1,8 +1,9 @@
 // The statement reader over the stream's bytes: words, strings, comments and
 // statement ends, and the fast pass over a statement nobody reads (a mesh's
 // vertex list), which looks only for `;`, `"` and `/` sixteen bytes at a
-// time. Bytes are read straight from the stream's view of its block; the
-// stream learns how many were read when the view is used up.
+// time. Bytes are read straight from the stream's view of its block, and a
+// word that lies whole in the view is left there; the stream learns how many
+// bytes were read when the view is used up.
 #include "lettore.h"
 
 #include <cstring>
@@ -112,24 +113,46 @@ void leggiParola() {
 
 void apriLettore() {
     lettore.inizio = lettore.p = lettore.fine = nullptr;
+    lettore.voce = lettore.testo;
     lettore.lunghezza = 0;
-    lettore.testo[0] = '\0';
 }
 
-bool voceE(const char* testo) {
-    return !lettore.tagliata && std::strlen(testo) == lettore.lunghezza &&
-           std::memcmp(lettore.testo, testo, lettore.lunghezza) == 0;
+Genere leggiStringaAperta() {
+    Lettore& l = lettore;
+    l.lunghezza = 0;
+    l.tagliata = false;
+    l.voce = l.testo;
+    // The usual string: closed in view, with no escape.
+    const unsigned char* q = l.p;
+    while (q != l.fine && *q != '"' && *q != '\\') ++q;
+    if (q != l.fine && *q == '"') {
+        l.voce = reinterpret_cast<const char*>(l.p);
+        l.lunghezza = static_cast<std::size_t>(q - l.p);
+        l.p = q + 1;
+        return STRINGA;
+    }
+    // Any other: up to the closing quote, a view at a time; an escaped byte
+    // is taken as it is.
+    while (inVista()) {
+        q = l.p;
+        while (q != l.fine && *q != '"' && *q != '\\') ++q;
+        prendiFinoA(q);
+        if (q == l.fine) continue;
+        ++l.p;
+        if (*q == '"') break;
+        if (!inVista()) break;
+        aggiungi(*l.p++);
+    }
+    return STRINGA;
 }
 
 Genere leggiVoce() {
     Lettore& l = lettore;
     l.lunghezza = 0;
     l.tagliata = false;
+    l.voce = l.testo;
     for (;;) {
-        if (!inVista()) {
-            l.testo[0] = '\0';
-            return FINE_SCENA;
-        }
+        if (!inVista()) return FINE_SCENA;
         const Classe c = CLASSI.di[*l.p];
         if (c == BIANCO) {
             ++l.p;
@@ -137,32 +160,28 @@ Genere leggiVoce() {
         }
         if (c == PUNTO_E_VIRGOLA) {
             ++l.p;
-            l.testo[0] = '\0';
             return FINE_ISTRUZIONE;
         }
         if (c == VIRGOLETTE) {
-            // Up to the closing quote, a view at a time; an escaped byte is
-            // taken as it is.
             ++l.p;
-            while (inVista()) {
-                const unsigned char* q = l.p;
-                while (q != l.fine && *q != '"' && *q != '\\') ++q;
-                prendiFinoA(q);
-                if (q == l.fine) continue;
-                ++l.p;
-                if (*q == '"') break;
-                if (!inVista()) break;
-                aggiungi(*l.p++);
-            }
-            l.testo[l.lunghezza] = '\0';
-            return STRINGA;
+            return leggiStringaAperta();
         }
-        if (c == BARRA) {
-            if (commento()) continue;
+        if (c == DI_PAROLA) {
+            // The usual word: ended in view by a byte that is not a slash.
+            const unsigned char* q = l.p;
+            while (q != l.fine && CLASSI.di[*q] == DI_PAROLA) ++q;
+            if (q != l.fine && *q != '/') {
+                l.voce = reinterpret_cast<const char*>(l.p);
+                l.lunghezza = static_cast<std::size_t>(q - l.p);
+                l.p = q;
+                return PAROLA;
+            }
+        } else if (commento()) {  // a slash
+            continue;
+        } else {
             aggiungi('/');  // a lone slash begins a word
         }
         leggiParola();
-        l.testo[l.lunghezza] = '\0';
         return PAROLA;
     }
 }

@@ -7,6 +7,7 @@
 #define MA2D3D_LUCI_LETTORE_H
 
 #include <cstddef>
+#include <cstring>
 
 // A word keeps at most this many bytes; the rest of a longer one is passed
 // over (`tagliata` says so).
@@ -21,11 +22,15 @@ enum Genere {
 
 // The reader's state: the word just read, and the bytes of the stream in
 // view: [inizio, fine) as the stream showed them, of which those before p are
-// read (the stream is told so when the view is used up).
+// read (the stream is told so when the view is used up). The word is
+// `lunghezza` bytes at `voce`: in the view itself where it lies whole there
+// (the usual word), else copied into `testo`. Either way it holds until the
+// next read.
 struct Lettore {
-    char testo[VOCE_MASSIMA + 1];  // NUL-terminated
+    const char* voce;
     std::size_t lunghezza;
     bool tagliata;
+    char testo[VOCE_MASSIMA];
     const unsigned char* inizio;
     const unsigned char* p;     // the next byte
     const unsigned char* fine;  // the end of the bytes in view
@@ -39,11 +44,29 @@ void apriLettore();
 // The next word of the statement, or its end, or the end of the scene.
 Genere leggiVoce();
 
+// The rest of a string whose opening quote has been read (by prendi): as
+// leggiVoce reads a string.
+Genere leggiStringaAperta();
+
 // Passes over the rest of the statement, up to and with its `;`, without
 // cutting words. False when the scene ends first.
 bool passaIstruzione();
 
 // True when the word read is `testo`.
-bool voceE(const char* testo);
+template <std::size_t N>
+inline bool voceE(const char (&testo)[N]) {
+    return lettore.lunghezza == N - 1 && !lettore.tagliata && std::memcmp(lettore.voce, testo, N - 1) == 0;
+}
+
+// Takes `testa` at once when the unread bytes in view begin with it: true,
+// with them read. Reads nothing otherwise (reading a word at a time always
+// serves).
+template <std::size_t N>
+inline bool prendi(const char (&testa)[N]) {
+    Lettore& l = lettore;
+    if (static_cast<std::size_t>(l.fine - l.p) < N - 1 || std::memcmp(l.p, testa, N - 1) != 0) return false;
+    l.p += N - 1;
+    return true;
+}
 
 #endif

@@ -35,7 +35,7 @@ Matrice traslazione(const double v[3]) {
     return m;
 }
 
-Matrice scala(const double v[3]) {
+Matrice scala(const float v[3]) {
     Matrice m = identita();
     m.m[0][0] = v[0];
     m.m[1][1] = v[1];
@@ -45,7 +45,7 @@ Matrice scala(const double v[3]) {
 
 // Shear xy, xz, yz as Maya's shear matrix has them, below the diagonal for
 // row vectors: x gains xy times y and xz times z, y gains yz times z.
-Matrice taglio(const double v[3]) {
+Matrice taglio(const float v[3]) {
     Matrice m = identita();
     m.m[1][0] = v[0];
     m.m[2][0] = v[1];
@@ -70,7 +70,7 @@ Matrice attorno(int asse, double gradi) {
 
 Trasformata trasformataIniziale() {
     Trasformata t{};
-    t.s[0] = t.s[1] = t.s[2] = 1.0;
+    t.s[0] = t.s[1] = t.s[2] = 1.0f;
     return t;
 }
 
@@ -88,7 +88,7 @@ Matrice prodotto(const Matrice& a, const Matrice& b) {
     return r;
 }
 
-Matrice rotazione(const double gradi[3], int ordine) {
+Matrice rotazione(const float gradi[3], int ordine) {
     // The axes in the order they apply, first to last.
     static const int ORDINI[6][3] = {{0, 1, 2}, {1, 2, 0}, {2, 0, 1}, {0, 2, 1}, {1, 0, 2}, {2, 1, 0}};
     const int* assi = ORDINI[ordine >= 0 && ordine < 6 ? ordine : 0];
@@ -99,10 +99,10 @@ Matrice rotazione(const double gradi[3], int ordine) {
 
 namespace {
 
-bool nullo(const double v[3]) { return v[0] == 0.0 && v[1] == 0.0 && v[2] == 0.0; }
+bool nullo(const float v[3]) { return v[0] == 0.0f && v[1] == 0.0f && v[2] == 0.0f; }
 
 // m times the translation by v (or by -v), where v is not zero.
-void trasla(Matrice& m, const double v[3], double segno) {
+void trasla(Matrice& m, const float v[3], double segno) {
     if (!nullo(v)) {
         const double w[3] = {segno * v[0], segno * v[1], segno * v[2]};
         m = prodotto(m, traslazione(w));
@@ -114,7 +114,7 @@ void trasla(Matrice& m, const double v[3], double segno) {
 // Factors at their defaults (a zero translation, pivot or angle, a scale of
 // one) are the identity and are left out of the products.
 Matrice matriceLocale(const Trasformata& t) {
-    const bool unita = t.s[0] == 1.0 && t.s[1] == 1.0 && t.s[2] == 1.0;
+    const bool unita = t.s[0] == 1.0f && t.s[1] == 1.0f && t.s[2] == 1.0f;
     Matrice m = identita();
     if (t.giunto) {
         if (!unita) m = scala(t.s);

@@ -14,7 +14,7 @@ struct Vettore3 {
 // A transform's attributes, each at Maya's default until the scene sets it.
 // Angles are in degrees, whatever unit the scene wrote them in.
 struct Trasformata {
-    double t[3], r[3], s[3], sh[3], sp[3], spt[3], rp[3], rpt[3], ra[3], jo[3];
+    float t[3], r[3], s[3], sh[3], sp[3], spt[3], rp[3], rpt[3], ra[3], jo[3];
     int ro;       // rotate order: 0 xyz, 1 yzx, 2 zxy, 3 xzy, 4 yxz, 5 zyx
     bool giunto;  // a joint: S * RA * R * JO * T
 };
@@ -27,7 +27,7 @@ Matrice prodotto(const Matrice& a, const Matrice& b);
 
 // The rotation about x, y, then z (for row vectors: Rx * Ry * Rz), in
 // degrees, composed in rotate order `ordine` (a value outside 0 to 5 is xyz).
-Matrice rotazione(const double gradi[3], int ordine);
+Matrice rotazione(const float gradi[3], int ordine);
 
 // SP^-1 * S * SH * SP * ST * RP^-1 * RA * R * RP * RT * T, or for a joint
 // S * RA * R * JO * T.

@@ -27,7 +27,7 @@ std::uint32_t hashNome(const char* p, std::size_t n) {
 
 void indicizza(std::int32_t i) {
     NodoScena& n = scena.nodi[static_cast<std::size_t>(i)];
-    const std::size_t secchio = hashNome(n.nome, std::strlen(n.nome)) & (scena.secchi.size() - 1);
+    const std::size_t secchio = hashNome(nomeDi(n), n.lunghezza) & (scena.secchi.size() - 1);
     n.seguente = scena.secchi[secchio];
     scena.secchi[secchio] = i;
 }
@@ -54,27 +54,27 @@ std::size_t nomeTenuto(const char* p, std::size_t n, const char** inizio) {
 bool stessoNome(const NodoScena& nodo, const char* p, std::size_t n) {
     const char* nome;
     n = nomeTenuto(p, n, &nome);
-    return std::strlen(nodo.nome) == n && std::memcmp(nodo.nome, nome, n) == 0;
+    return nodo.lunghezza == n && std::memcmp(nomeDi(nodo), nome, n) == 0;
 }
 
-// The node a name or DAG path names (`a`, `a|b`, `|a|b`): the most recent
-// whose name is the path's last part and whose ancestors are its other
-// parts, from the root when the path begins with `|`. -1 when none is.
-std::int32_t risolvi(const char* percorso) {
-    const std::size_t lunghezza = std::strlen(percorso);
+// The node a name or DAG path of `lunghezza` bytes names (`a`, `a|b`,
+// `|a|b`): the most recent whose name is the path's last part and whose
+// ancestors are its other parts, from the root when the path begins with
+// `|`. -1 when none is.
+std::int32_t risolvi(const char* percorso, std::size_t lunghezza) {
     if (lunghezza == 0 || scena.secchi.empty()) return -1;
-    const char* ultimo = std::strrchr(percorso, '|');
-    const char* foglia = ultimo != nullptr ? ultimo + 1 : percorso;
+    std::size_t foglia = lunghezza;  // where the last part begins
+    while (foglia > 0 && percorso[foglia - 1] != '|') --foglia;
     const char* nome;
-    const std::size_t n = nomeTenuto(foglia, std::strlen(foglia), &nome);
+    const std::size_t n = nomeTenuto(percorso + foglia, lunghezza - foglia, &nome);
     std::int32_t i = scena.secchi[hashNome(nome, n) & (scena.secchi.size() - 1)];
     for (; i >= 0; i = scena.nodi[static_cast<std::size_t>(i)].seguente) {
         const NodoScena& candidato = scena.nodi[static_cast<std::size_t>(i)];
-        if (!stessoNome(candidato, foglia, std::strlen(foglia))) continue;
+        if (!stessoNome(candidato, percorso + foglia, lunghezza - foglia)) continue;
         // The other parts, from the last back, against the ancestors: the
         // part before the '|' at `fine` runs from `inizio` up to it.
         std::int32_t su = candidato.padre;
-        std::size_t fine = static_cast<std::size_t>(foglia - percorso);  // past the '|' before the leaf
+        std::size_t fine = foglia;  // past the '|' before the leaf
         bool regge = true;
         while (fine > 1) {
             --fine;  // on a '|'
@@ -95,33 +95,48 @@ std::int32_t risolvi(const char* percorso) {
 
 // --- Node types --------------------------------------------------------------
 
-bool finisceCon(const char* testo, const char* fine) {
-    const std::size_t n = std::strlen(testo), m = std::strlen(fine);
-    return n >= m && std::strcmp(testo + n - m, fine) == 0;
+template <std::size_t N>
+bool uguale(const char* p, std::size_t n, const char (&testo)[N]) {
+    return n == N - 1 && std::memcmp(p, testo, N - 1) == 0;
 }
 
-// What a createNode of `tipo` records, with or without a parent; false for
-// a node that is no DAG node this program can tell.
-bool specieDi(const char* tipo, bool conPadre, Specie* specie) {
-    static const char* const TRASFORMATE[] = {"transform", "lookAt", "ikHandle", "ikEffector", "place3dTexture"};
-    static const char* const GIUNTI[] = {"joint", "hikFKJoint"};
-    static const char* const LUCI_ALTRE[] = {"ambientLight", "areaLight", "volumeLight"};
-    if (std::strcmp(tipo, "spotLight") == 0) return *specie = LUCE_SPOT, true;
-    if (std::strcmp(tipo, "pointLight") == 0) return *specie = LUCE_PUNTO, true;
-    if (std::strcmp(tipo, "directionalLight") == 0) return *specie = LUCE_DIREZIONALE, true;
-    for (const char* t : GIUNTI)
-        if (std::strcmp(tipo, t) == 0) return *specie = GIUNTO, true;
-    for (const char* t : TRASFORMATE)
-        if (std::strcmp(tipo, t) == 0) return *specie = TRASFORMATA, true;
-    // Constraints are transforms under the node they constrain.
-    if (finisceCon(tipo, "Constraint")) return *specie = TRASFORMATA, true;
-    for (const char* t : LUCI_ALTRE)
-        if (std::strcmp(tipo, t) == 0) return *specie = LUCE_ALTRA, true;
-    // A renderer's light is a shape with a parent whose type says Light
-    // (aiAreaLight, RedshiftPhysicalLight, VRayLightRectShape, PxrDomeLight).
-    if (conPadre && std::strstr(tipo, "Light") != nullptr) return *specie = LUCE_ALTRA, true;
+template <std::size_t N>
+bool finisceCon(const char* p, std::size_t n, const char (&fine)[N]) {
+    return n >= N - 1 && std::memcmp(p + n - (N - 1), fine, N - 1) == 0;
+}
+
+bool contiene(const char* p, std::size_t n, const char* parte) {
+    const std::size_t m = std::strlen(parte);
+    for (std::size_t i = 0; i + m <= n; ++i)
+        if (std::memcmp(p + i, parte, m) == 0) return true;
+    return false;
+}
+
+// What a createNode of type `tipo` (`n` bytes) records, with or without a
+// parent; false for a node that is no DAG node this program can tell.
+bool specieDi(const char* tipo, std::size_t n, bool conPadre, Specie* specie) {
     *specie = ALTRO_NODO;
-    return conPadre;
+    if (uguale(tipo, n, "transform") || uguale(tipo, n, "lookAt") || uguale(tipo, n, "ikHandle") ||
+        uguale(tipo, n, "ikEffector") || uguale(tipo, n, "place3dTexture") || finisceCon(tipo, n, "Constraint")) {
+        *specie = TRASFORMATA;  // constraints are transforms under the node they constrain
+    } else if (uguale(tipo, n, "joint") || uguale(tipo, n, "hikFKJoint")) {
+        *specie = GIUNTO;
+    } else if (uguale(tipo, n, "spotLight")) {
+        *specie = LUCE_SPOT;
+    } else if (uguale(tipo, n, "pointLight")) {
+        *specie = LUCE_PUNTO;
+    } else if (uguale(tipo, n, "directionalLight")) {
+        *specie = LUCE_DIREZIONALE;
+    } else if (uguale(tipo, n, "ambientLight") || uguale(tipo, n, "areaLight") || uguale(tipo, n, "volumeLight") ||
+               // A renderer's light is a shape with a parent whose type
+               // says Light (aiAreaLight, RedshiftPhysicalLight,
+               // VRayLightRectShape, PxrDomeLight).
+               (conPadre && contiene(tipo, n, "Light"))) {
+        *specie = LUCE_ALTRA;
+    } else {
+        return conPadre;
+    }
+    return true;
 }
 
 bool trasformata(Specie s) { return s == TRASFORMATA || s == GIUNTO; }
@@ -129,54 +144,72 @@ bool luce(Specie s) { return s >= LUCE_SPOT; }
 
 // --- Statements --------------------------------------------------------------
 
-// Copies the word read into `dest`, cut to `n` - 1 bytes.
-void copiaVoce(char* dest, std::size_t n) {
-    const std::size_t k = lettore.lunghezza < n - 1 ? lettore.lunghezza : n - 1;
-    std::memcpy(dest, lettore.testo, k);
-    dest[k] = '\0';
-}
+bool parola(Genere g) { return g == PAROLA || g == STRINGA; }
 
+// The node a createNode statement makes, its type read: its name and parent
+// from -n and -p (any other flag passed over), recorded when it is a DAG
+// node this program keeps. Its name goes to the end of the names at once,
+// and is taken back when the node is not kept.
 void leggiCreateNode() {
-    char tipo[VOCE_MASSIMA + 1], nome[NOME_NODO + 1], padre[VOCE_MASSIMA + 1];
-    tipo[0] = nome[0] = padre[0] = '\0';
-    bool conPadre = false;
     Genere g = leggiVoce();
-    if (g == PAROLA || g == STRINGA) {
-        copiaVoce(tipo, sizeof tipo);
-        for (g = leggiVoce(); g == PAROLA || g == STRINGA; g = leggiVoce()) {
-            if (voceE("-n") || voceE("-name")) {
-                g = leggiVoce();
-                if (g != PAROLA && g != STRINGA) break;
-                const char* inizio;
-                const std::size_t n = nomeTenuto(lettore.testo, lettore.lunghezza, &inizio);
-                std::memcpy(nome, inizio, n);
-                nome[n] = '\0';
-            } else if (voceE("-p") || voceE("-parent")) {
-                g = leggiVoce();
-                if (g != PAROLA && g != STRINGA) break;
-                copiaVoce(padre, sizeof padre);
-                conPadre = true;
-            }
-        }
-    }
-    if (g == PAROLA || g == STRINGA) passaIstruzione();
-    Specie specie;
-    if (tipo[0] == '\0' || !specieDi(tipo, conPadre, &specie)) {
+    if (!parola(g)) {
         scena.corrente = -1;
         return;
     }
-    NodoScena n{};
-    std::memcpy(n.nome, nome, sizeof n.nome);
-    n.padre = conPadre ? risolvi(padre) : -1;
+    char tipo[TIPO_LUCE];
+    const std::size_t lunghezzaTipo = lettore.lunghezza < TIPO_LUCE ? lettore.lunghezza : TIPO_LUCE;
+    std::memcpy(tipo, lettore.voce, lunghezzaTipo);
+    const bool tipoTagliato = lettore.tagliata || lettore.lunghezza > TIPO_LUCE;
+    const std::size_t inizioNome = scena.nomi.size();
+    std::size_t lunghezzaNome = 0;
+    std::int32_t padre = -1;
+    bool conPadre = false;
+    for (;;) {
+        // Maya writes `-n "NAME"` and `-p "PARENT"` so: taken at once.
+        bool nome = prendi(" -n \"");
+        bool genitore = !nome && prendi(" -p \"");
+        if (nome || genitore) {
+            g = leggiStringaAperta();
+        } else {
+            g = leggiVoce();
+            if (!parola(g)) break;
+            nome = voceE("-n") || voceE("-name");
+            genitore = !nome && (voceE("-p") || voceE("-parent"));
+            if (!nome && !genitore) continue;
+            g = leggiVoce();
+            if (!parola(g)) break;
+        }
+        if (nome) {
+            const char* inizio;
+            lunghezzaNome = nomeTenuto(lettore.voce, lettore.lunghezza, &inizio);
+            scena.nomi.resize(inizioNome);
+            scena.nomi.insert(scena.nomi.end(), inizio, inizio + lunghezzaNome);
+        } else {
+            conPadre = true;
+            padre = risolvi(lettore.voce, lettore.lunghezza);
+        }
+    }
+    if (parola(g)) passaIstruzione();
+    Specie specie;
+    if (tipoTagliato || !specieDi(tipo, lunghezzaTipo, conPadre, &specie)) {
+        scena.nomi.resize(inizioNome);
+        scena.corrente = -1;
+        return;
+    }
+    scena.nomi.push_back('\0');  // so that the name can be written as it is kept
+    NodoScena n;
+    n.nome = static_cast<std::uint32_t>(inizioNome);
+    n.lunghezza = static_cast<std::uint32_t>(lunghezzaNome);
+    n.padre = padre;
+    n.seguente = -1;
     n.specie = specie;
     n.visibile = true;
     n.dati = -1;
     const std::int32_t indice = static_cast<std::int32_t>(scena.nodi.size());
     if (trasformata(specie)) {
         n.dati = static_cast<std::int32_t>(scena.trasformate.size());
-        Trasformata t = trasformataIniziale();
-        t.giunto = specie == GIUNTO;
-        scena.trasformate.push_back(t);
+        scena.trasformate.push_back(trasformataIniziale());
+        scena.trasformate.back().giunto = specie == GIUNTO;
     } else if (luce(specie)) {
         n.dati = static_cast<std::int32_t>(scena.luci.size());
         Luce l{};
@@ -185,7 +218,6 @@ void leggiCreateNode() {
         l.intensita = 1.0f;
         l.cono = 40.0;
         l.diffusa = l.speculare = true;
-        const std::size_t lunghezzaTipo = std::strlen(tipo) < TIPO_LUCE ? std::strlen(tipo) : TIPO_LUCE;
         std::memcpy(l.tipo, tipo, lunghezzaTipo);
         scena.luci.push_back(l);
     }
@@ -198,45 +230,61 @@ void leggiCreateNode() {
 void leggiSelect() {
     scena.corrente = -1;
     Genere g;
-    for (g = leggiVoce(); g == PAROLA || g == STRINGA; g = leggiVoce())
-        if (g == STRINGA || lettore.testo[0] != '-') {
-            scena.corrente = risolvi(lettore.testo);
+    for (g = leggiVoce(); parola(g); g = leggiVoce())
+        if (g == STRINGA || lettore.voce[0] != '-') {
+            scena.corrente = risolvi(lettore.voce, lettore.lunghezza);
             break;
         }
-    if (g == PAROLA || g == STRINGA) passaIstruzione();
+    if (parola(g)) passaIstruzione();
 }
 
 void leggiUnita() {
     Genere g;
-    for (g = leggiVoce(); g == PAROLA || g == STRINGA; g = leggiVoce()) {
+    for (g = leggiVoce(); parola(g); g = leggiVoce()) {
         if (!voceE("-a") && !voceE("-angle")) continue;
         g = leggiVoce();
-        if (g != PAROLA && g != STRINGA) break;
-        if (std::strncmp(lettore.testo, "rad", 3) == 0) scena.radianti = true;
-        if (std::strncmp(lettore.testo, "deg", 3) == 0) scena.radianti = false;
+        if (!parola(g)) break;
+        if (lettore.lunghezza >= 3 && std::memcmp(lettore.voce, "rad", 3) == 0) scena.radianti = true;
+        if (lettore.lunghezza >= 3 && std::memcmp(lettore.voce, "deg", 3) == 0) scena.radianti = false;
     }
-    if (g == PAROLA || g == STRINGA) passaIstruzione();
+    if (parola(g)) passaIstruzione();
 }
 
 // --- Attributes --------------------------------------------------------------
 
 enum Valore { NUMERO, ANGOLO, INTERO, BOOLEANO };
 
-// Where an attribute's values go: `quanti` of them, from the `primo`-th of
-// the vector, into the node's transform or light.
+// Where an attribute's values go: `quanti` of them into the node's
+// transform or light.
 struct Bersaglio {
-    double* doppi;
     float* singoli;
+    double* doppi;
     int* interi;
     bool* booleani;
     int quanti;
     Valore valore;
 };
 
+// What an attribute name stands for: a group (the visibility, the rotate
+// order, one of the transform's vectors, the colour, a light's scalar) and
+// a component of it, or -1 for the whole.
+enum Gruppo : std::uint8_t {
+    VISIBILITA,
+    ORDINE,
+    VETTORE,  // VETTORE + k: the k-th of VETTORI
+    COLORE = VETTORE + 10,
+    INTENSITA,
+    DECADIMENTO,
+    CONO,
+    PENOMBRA,
+    DIFFUSA,
+    SPECULARE
+};
+
 struct Vettore {
     const char* breve;
     const char* lungo;
-    double (Trasformata::*campo)[3];
+    float (Trasformata::*campo)[3];
     bool angolo;
     bool taglio;  // components xy, xz, yz
 };
@@ -254,112 +302,137 @@ const Vettore VETTORI[] = {
     {"jo", "jointOrient", &Trasformata::jo, true, false},
 };
 
-// The component of a vector that `nome` names after the vector's own name
-// `radice` (`x` or `X`, `xy` or `XY`, `r` or `R`...): its index, or -1.
-int componente(const char* nome, const char* radice, const char* const brevi[3], const char* const lunghi[3],
-               bool lungo) {
-    const std::size_t n = std::strlen(radice);
-    if (std::strncmp(nome, radice, n) != 0) return -1;
-    for (int i = 0; i < 3; ++i)
-        if (std::strcmp(nome + n, lungo ? lunghi[i] : brevi[i]) == 0) return i;
-    return -1;
+// The names, short and long, of every attribute read, in a table indexed by
+// a hash of the name (open addressing, a quarter full).
+constexpr std::size_t NOME_ATTRIBUTO = 24;
+struct VoceAttributo {
+    char nome[NOME_ATTRIBUTO];
+    std::uint8_t lunghezza;  // 0 for a free slot
+    Gruppo gruppo;
+    std::int8_t componente;
+};
+constexpr std::size_t ATTRIBUTI = 512;
+struct Attributi {
+    VoceAttributo voci[ATTRIBUTI];
+};
+
+void aggiungiAttributo(Attributi& a, const char* radice, const char* coda, Gruppo gruppo, int componente) {
+    VoceAttributo v{};
+    const std::size_t r = std::strlen(radice), c = std::strlen(coda);
+    std::memcpy(v.nome, radice, r);
+    std::memcpy(v.nome + r, coda, c);
+    v.lunghezza = static_cast<std::uint8_t>(r + c);
+    v.gruppo = gruppo;
+    v.componente = static_cast<std::int8_t>(componente);
+    std::size_t i = hashNome(v.nome, v.lunghezza) & (ATTRIBUTI - 1);
+    while (a.voci[i].lunghezza != 0) i = (i + 1) & (ATTRIBUTI - 1);
+    a.voci[i] = v;
 }
 
-// The values the attribute `nome` (without its leading '.') of node `n`
-// takes; false for one this program does not read.
-bool bersaglio(const NodoScena& n, const char* nome, Bersaglio* b) {
-    static const char* const XYZ[3] = {"x", "y", "z"};
-    static const char* const XYZ_LUNGHI[3] = {"X", "Y", "Z"};
-    static const char* const TAGLI[3] = {"xy", "xz", "yz"};
-    static const char* const TAGLI_LUNGHI[3] = {"XY", "XZ", "YZ"};
-    static const char* const RGB[3] = {"r", "g", "b"};
-    static const char* const RGB_LUNGHI[3] = {"R", "G", "B"};
+// Each name with its components: `x` or `X`, `xy` or `XY`, `r` or `R`.
+void aggiungiVettore(Attributi& a, const char* breve, const char* lungo, Gruppo gruppo, const char* const brevi[3],
+                     const char* const lunghi[3]) {
+    aggiungiAttributo(a, breve, "", gruppo, -1);
+    aggiungiAttributo(a, lungo, "", gruppo, -1);
+    for (int i = 0; i < 3; ++i) {
+        aggiungiAttributo(a, breve, brevi[i], gruppo, i);
+        aggiungiAttributo(a, lungo, lunghi[i], gruppo, i);
+    }
+}
+
+const Attributi& attributi() {
+    static const Attributi tabella = [] {
+        static const char* const XYZ[3] = {"x", "y", "z"};
+        static const char* const XYZ_LUNGHI[3] = {"X", "Y", "Z"};
+        static const char* const TAGLI[3] = {"xy", "xz", "yz"};
+        static const char* const TAGLI_LUNGHI[3] = {"XY", "XZ", "YZ"};
+        static const char* const RGB[3] = {"r", "g", "b"};
+        static const char* const RGB_LUNGHI[3] = {"R", "G", "B"};
+        Attributi a{};
+        aggiungiAttributo(a, "v", "", VISIBILITA, -1);
+        aggiungiAttributo(a, "visibility", "", VISIBILITA, -1);
+        aggiungiAttributo(a, "ro", "", ORDINE, -1);
+        aggiungiAttributo(a, "rotateOrder", "", ORDINE, -1);
+        for (std::size_t k = 0; k < sizeof VETTORI / sizeof VETTORI[0]; ++k) {
+            const Vettore& v = VETTORI[k];
+            aggiungiVettore(a, v.breve, v.lungo, static_cast<Gruppo>(VETTORE + k), v.taglio ? TAGLI : XYZ,
+                            v.taglio ? TAGLI_LUNGHI : XYZ_LUNGHI);
+        }
+        aggiungiVettore(a, "c", "color", COLORE, RGB, RGB_LUNGHI);
+        aggiungiAttributo(a, "cl", "", COLORE, -1);
+        const struct {
+            const char* breve;
+            const char* lungo;
+            Gruppo gruppo;
+        } scalari[] = {{"in", "intensity", INTENSITA},      {"de", "decayRate", DECADIMENTO},
+                       {"ca", "coneAngle", CONO},           {"pa", "penumbraAngle", PENOMBRA},
+                       {"edi", "emitDiffuse", DIFFUSA},     {"esp", "emitSpecular", SPECULARE}};
+        for (const auto& s : scalari) {
+            aggiungiAttributo(a, s.breve, "", s.gruppo, -1);
+            aggiungiAttributo(a, s.lungo, "", s.gruppo, -1);
+        }
+        return a;
+    }();
+    return tabella;
+}
+
+const VoceAttributo* cercaAttributo(const char* nome, std::size_t n) {
+    const Attributi& a = attributi();
+    for (std::size_t i = hashNome(nome, n) & (ATTRIBUTI - 1); a.voci[i].lunghezza != 0; i = (i + 1) & (ATTRIBUTI - 1))
+        if (a.voci[i].lunghezza == n && std::memcmp(a.voci[i].nome, nome, n) == 0) return &a.voci[i];
+    return nullptr;
+}
+
+// The values the attribute `nome` (`n` bytes, without its leading '.') of
+// node `nodo` takes; false for one this program does not read.
+bool bersaglio(NodoScena& nodo, const char* nome, std::size_t n, Bersaglio* b) {
+    const VoceAttributo* v = cercaAttributo(nome, n);
+    if (v == nullptr) return false;
     *b = Bersaglio{};
-    if (std::strcmp(nome, "v") == 0 || std::strcmp(nome, "visibility") == 0) {
-        b->booleani = &scena.nodi[static_cast<std::size_t>(&n - scena.nodi.data())].visibile;
+    b->quanti = v->componente < 0 ? 3 : 1;
+    const int c = v->componente < 0 ? 0 : v->componente;
+    if (v->gruppo == VISIBILITA) {
+        b->booleani = &nodo.visibile;
         b->quanti = 1;
         b->valore = BOOLEANO;
         return true;
     }
-    if (trasformata(n.specie)) {
-        Trasformata& t = scena.trasformate[static_cast<std::size_t>(n.dati)];
-        if (std::strcmp(nome, "ro") == 0 || std::strcmp(nome, "rotateOrder") == 0) {
+    if (trasformata(nodo.specie)) {
+        Trasformata& t = scena.trasformate[static_cast<std::size_t>(nodo.dati)];
+        if (v->gruppo == ORDINE) {
             b->interi = &t.ro;
             b->quanti = 1;
             b->valore = INTERO;
             return true;
         }
-        for (const Vettore& v : VETTORI) {
-            b->valore = v.angolo ? ANGOLO : NUMERO;
-            if (std::strcmp(nome, v.breve) == 0 || std::strcmp(nome, v.lungo) == 0) {
-                b->doppi = t.*v.campo;
-                b->quanti = 3;
-                return true;
-            }
-            for (int lungo = 0; lungo < 2; ++lungo) {
-                const int i = componente(nome, lungo ? v.lungo : v.breve, v.taglio ? TAGLI : XYZ,
-                                         v.taglio ? TAGLI_LUNGHI : XYZ_LUNGHI, lungo != 0);
-                if (i >= 0) {
-                    b->doppi = t.*v.campo + i;
-                    b->quanti = 1;
-                    return true;
-                }
-            }
-        }
-        return false;
-    }
-    if (!luce(n.specie)) return false;
-    Luce& l = scena.luci[static_cast<std::size_t>(n.dati)];
-    b->quanti = 1;
-    if (std::strcmp(nome, "cl") == 0 || std::strcmp(nome, "color") == 0) {
-        b->singoli = l.colore;
-        b->quanti = 3;
-        b->valore = NUMERO;
+        if (v->gruppo < VETTORE || v->gruppo >= COLORE) return false;
+        const Vettore& vettore = VETTORI[v->gruppo - VETTORE];
+        b->singoli = t.*vettore.campo + c;
+        b->valore = vettore.angolo ? ANGOLO : NUMERO;
         return true;
     }
-    for (int lungo = 0; lungo < 2; ++lungo) {
-        const int i = componente(nome, lungo ? "color" : "c", RGB, RGB_LUNGHI, lungo != 0);
-        if (i >= 0) {
-            b->singoli = l.colore + i;
-            b->valore = NUMERO;
-            return true;
-        }
+    if (!luce(nodo.specie) || v->gruppo < COLORE) return false;
+    Luce& l = scena.luci[static_cast<std::size_t>(nodo.dati)];
+    b->quanti = v->gruppo == COLORE ? b->quanti : 1;
+    switch (v->gruppo) {
+        case COLORE: b->singoli = l.colore + c, b->valore = NUMERO; break;
+        case INTENSITA: b->singoli = &l.intensita, b->valore = NUMERO; break;
+        case DECADIMENTO: b->interi = &l.decadimento, b->valore = INTERO; break;
+        case CONO: b->doppi = &l.cono, b->valore = ANGOLO; break;
+        case PENOMBRA: b->doppi = &l.penombra, b->valore = ANGOLO; break;
+        case DIFFUSA: b->booleani = &l.diffusa, b->valore = BOOLEANO; break;
+        default: b->booleani = &l.speculare, b->valore = BOOLEANO;
     }
-    struct Scalare {
-        const char* breve;
-        const char* lungo;
-        Valore valore;
-    };
-    static const Scalare SCALARI[] = {{"in", "intensity", NUMERO},       {"de", "decayRate", INTERO},
-                                      {"ca", "coneAngle", ANGOLO},       {"pa", "penumbraAngle", ANGOLO},
-                                      {"edi", "emitDiffuse", BOOLEANO},  {"esp", "emitSpecular", BOOLEANO}};
-    for (std::size_t k = 0; k < sizeof SCALARI / sizeof SCALARI[0]; ++k) {
-        if (std::strcmp(nome, SCALARI[k].breve) != 0 && std::strcmp(nome, SCALARI[k].lungo) != 0) continue;
-        b->valore = SCALARI[k].valore;
-        switch (k) {
-            case 0: b->singoli = &l.intensita; break;
-            case 1: b->interi = &l.decadimento; break;
-            case 2: b->doppi = &l.cono; break;
-            case 3: b->doppi = &l.penombra; break;
-            case 4: b->booleani = &l.diffusa; break;
-            default: b->booleani = &l.speculare;
-        }
-        return true;
-    }
-    return false;
+    return true;
 }
 
 // A boolean word as MEL takes one: yes, on, true or a non-zero number; no,
 // off, false or zero. False for any other word.
 bool booleano(bool* valore) {
-    static const char* const SI[] = {"yes", "on", "true"};
-    static const char* const NO[] = {"no", "off", "false"};
-    for (const char* s : SI)
-        if (voceE(s)) return *valore = true, true;
-    for (const char* s : NO)
-        if (voceE(s)) return *valore = false, true;
+    if (voceE("yes") || voceE("on") || voceE("true")) return *valore = true, true;
+    if (voceE("no") || voceE("off") || voceE("false")) return *valore = false, true;
     float numero;
-    if (!numeroDiTesto(lettore.testo, &numero)) return false;
+    if (!numeroDiTesto(lettore.voce, lettore.lunghezza, &numero)) return false;
     *valore = numero != 0.0f;
     return true;
 }
@@ -368,7 +441,7 @@ bool booleano(bool* valore) {
 // -type), each into its place; a word that is no value leaves the rest as
 // they were. Returns the last kind of word read.
 Genere leggiValori(const Bersaglio& b, Genere g) {
-    for (int i = 0; i < b.quanti && (g == PAROLA || g == STRINGA); ++i, g = leggiVoce()) {
+    for (int i = 0; i < b.quanti && parola(g); ++i, g = leggiVoce()) {
         if (b.valore == BOOLEANO) {
             bool v;
             if (!booleano(&v)) break;
@@ -376,15 +449,17 @@ Genere leggiValori(const Bersaglio& b, Genere g) {
             continue;
         }
         float numero;
-        if (!numeroDiTesto(lettore.testo, &numero)) break;
+        if (!numeroDiTesto(lettore.voce, lettore.lunghezza, &numero)) break;
         if (b.valore == INTERO) {
             b.interi[i] = static_cast<int>(numero);
-        } else if (b.singoli != nullptr) {
-            b.singoli[i] = numero;
-        } else {
-            double v = static_cast<double>(numero);
-            if (b.valore == ANGOLO && scena.radianti) v *= 180.0 / PI;
+            continue;
+        }
+        double v = static_cast<double>(numero);
+        if (b.valore == ANGOLO && scena.radianti) v *= 180.0 / PI;
+        if (b.doppi != nullptr) {
             b.doppi[i] = v;
+        } else {
+            b.singoli[i] = static_cast<float>(v);
         }
     }
     return g;
@@ -396,21 +471,35 @@ void leggiSetAttr() {
         return;
     }
     Genere g;
-    for (g = leggiVoce(); g == PAROLA; g = leggiVoce()) {
-    }  // flags and their values, up to the attribute's name
+    const char* nome;
+    std::size_t n;
+    if (prendi(" \".")) {  // the attribute right after setAttr, as Maya writes it
+        g = leggiStringaAperta();
+        nome = lettore.voce;
+        n = lettore.lunghezza;
+    } else {
+        for (g = leggiVoce(); g == PAROLA; g = leggiVoce()) {
+        }  // flags and their values, up to the attribute's name
+        nome = lettore.voce + 1;
+        n = g == STRINGA && lettore.lunghezza > 1 && lettore.voce[0] == '.' ? lettore.lunghezza - 1 : 0;
+    }
     Bersaglio b;
-    if (g == STRINGA && lettore.testo[0] == '.' &&
-        bersaglio(scena.nodi[static_cast<std::size_t>(scena.corrente)], lettore.testo + 1, &b)) {
-        g = leggiVoce();
-        if (g == PAROLA && voceE("-type")) {
-            g = leggiVoce();  // the type
-            if (g == PAROLA || g == STRINGA) g = leggiVoce();
+    if (g == STRINGA && n > 0 && !lettore.tagliata &&
+        bersaglio(scena.nodi[static_cast<std::size_t>(scena.corrente)], nome, n, &b)) {
+        if (prendi(" -type \"double3\"") || prendi(" -type \"float3\"")) {
+            g = leggiVoce();
+        } else {
+            g = leggiVoce();
+            if (g == PAROLA && voceE("-type")) {
+                g = leggiVoce();  // the type
+                if (parola(g)) g = leggiVoce();
+            }
         }
         g = leggiValori(b, g);
     } else if (g == STRINGA) {
         g = PAROLA;  // more of the statement follows
     }
-    if (g == PAROLA || g == STRINGA) passaIstruzione();
+    if (parola(g)) passaIstruzione();
 }
 
 }  // namespace

@@ -12,7 +12,8 @@
 #include "matrice.h"
 
 // A node's name keeps at most this many bytes (Maya's names are far
-// shorter); a longer one is cut, and compared as cut.
+// shorter); a longer one is cut, and compared as cut. The names are kept
+// one after the other in one array, not in the records.
 constexpr std::size_t NOME_NODO = 128;
 // A light type's name, kept for the console, at most this many bytes.
 constexpr std::size_t TIPO_LUCE = 48;
@@ -28,8 +29,9 @@ enum Specie : std::uint8_t {
 };
 
 struct NodoScena {
-    char nome[NOME_NODO + 1];
-    std::int32_t padre;     // -1 for a node at the root
+    std::uint32_t nome;       // where its name begins in Scena::nomi
+    std::uint32_t lunghezza;  // the name's bytes, at most NOME_NODO
+    std::int32_t padre;       // -1 for a node at the root
     std::int32_t seguente;  // the next node in the same bucket of names
     std::int32_t dati;      // the index of its Trasformata or Luce, else -1
     Specie specie;
@@ -50,6 +52,7 @@ struct Luce {
 // the next setAttr applies to and the unit of angles.
 struct Scena {
     std::vector<NodoScena> nodi;
+    std::vector<char> nomi;  // every kept node's name, one after the other
     std::vector<Trasformata> trasformate;
     std::vector<Luce> luci;
     std::vector<std::int32_t> secchi;  // first node of each bucket of names, -1 when none
@@ -65,6 +68,9 @@ void leggiScena();
 // The world matrix of node `n`: its own local matrix (none for a node that is
 // no transform) times each ancestor's, child first.
 Matrice matriceMondo(std::int32_t n);
+
+// The name of node `n`.
+inline const char* nomeDi(const NodoScena& n) { return scena.nomi.data() + n.nome; }
 
 // True when neither `n` nor any ancestor has its visibility off.
 bool visibileNelMondo(std::int32_t n);

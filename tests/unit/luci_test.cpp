@@ -129,7 +129,7 @@ TEST(Matrice, EachPieceOnAPoint) {
 
 // The six rotate orders on the -Z axis, turned 90 about x and 90 about y.
 TEST(Matrice, RotateOrders) {
-    const double xy[3] = {90, 90, 0};
+    const float xy[3] = {90, 90, 0};
     const struct {
         int ordine;
         double x, y, z;
@@ -166,8 +166,9 @@ TEST(Lettore, WordsAcrossBlockEdges) {
                 continue;
             }
             const Genere g = leggiVoce();
-            letti.push_back(g == PAROLA    ? "P:" + std::string(lettore.testo)
-                            : g == STRINGA ? "S:" + std::string(lettore.testo)
+            const std::string voce(lettore.voce, lettore.lunghezza);
+            letti.push_back(g == PAROLA    ? "P:" + voce
+                            : g == STRINGA ? "S:" + voce
                             : g == FINE_ISTRUZIONE ? ";"
                                                    : "$");
         }

@@ -157,10 +157,10 @@ void passaByte(std::size_t n);
 // or `n` when none is. Reads nothing of the stream.
 std::size_t primoDiTre(const unsigned char* p, std::size_t n, char a, char b, char c);
 
-// The number that the whole of `testo` (NUL-terminated) spells, by the same
+// The number that the whole of the `n` bytes at `testo` spell, by the same
 // grammar and to the same float as leggiNumero: true with the value, false
 // when the text is no number or has anything after one.
-bool numeroDiTesto(const char* testo, float* numero);
+bool numeroDiTesto(const char* testo, std::size_t n, float* numero);
 
 // Set once any read has met the end of the scene (or a read error).
 bool fineFlusso();

@@ -154,17 +154,20 @@ MA2D3D_FUORI_LINEA int numeroAdagio(float* numero) {
     return grammatica(s, numero);
 }
 
-// A whole text, for a reader that has cut its words itself: its NUL is no
-// digit, sign, point or 'e', so the grammar stops there at the latest. The
+// A whole text, for a reader that has cut its words itself: past its end the
+// grammar sees a NUL, no digit, sign, point or 'e', and stops there. The
 // usual text is read once, its digits in one integer, and its value taken
 // from one double operation; any other is read again gathering its digits in
 // the canonical form.
 struct NelTesto {
     const char* p;
+    const char* fine;
     std::uint64_t w;
     long cifre;
     int dopoPunto;
-    int guarda(std::size_t k) const { return static_cast<unsigned char>(p[k]); }
+    int guarda(std::size_t k) const {
+        return static_cast<std::size_t>(fine - p) > k ? static_cast<unsigned char>(p[k]) : 0;
+    }
     void avanza(std::size_t k) { p += k; }
     void cifra(int c, bool intera) {
         w = w * 10 + static_cast<unsigned>(c - '0');
@@ -179,8 +182,11 @@ struct NelTesto {
 };
 struct NelTestoCanonico {
     const char* p;
+    const char* fine;
     Canonico canonico;
-    int guarda(std::size_t k) const { return static_cast<unsigned char>(p[k]); }
+    int guarda(std::size_t k) const {
+        return static_cast<std::size_t>(fine - p) > k ? static_cast<unsigned char>(p[k]) : 0;
+    }
     void avanza(std::size_t k) { p += k; }
     void cifra(int c, bool intera) { aggiungiCifra(canonico, c, intera); }
     static int nessuno() { return 0; }
@@ -192,19 +198,20 @@ struct NelTestoCanonico {
 
 }  // namespace
 
-bool numeroDiTesto(const char* testo, float* numero) {
+bool numeroDiTesto(const char* testo, std::size_t n, float* numero) {
     float valore;
-    NelTesto s{testo, 0, 0, 0};
+    NelTesto s{testo, testo + n, 0, 0, 0};
     int esito = grammatica(s, &valore);
     const char* fine = s.p;
     if (esito == INDECISO) {
         NelTestoCanonico c;
         c.p = testo;
+        c.fine = testo + n;
         iniziaCanonico(c.canonico);
         esito = grammatica(c, &valore);
         fine = c.p;
     }
-    if (esito != 1 || *fine != '\0') return false;
+    if (esito != 1 || fine != testo + n) return false;
     *numero = valore;
     return true;
 }
