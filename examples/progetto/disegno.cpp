@@ -111,13 +111,16 @@ void disegnaStanza(IDirect3DDevice9* dispositivo) {
     dispositivo->SetRenderState(D3DRS_CULLMODE, D3DCULL_NONE);
     dispositivo->SetRenderState(D3DRS_ZENABLE, D3DZB_TRUE);
 
-    // Straight down from above the centre: world x to the right, world z up
-    // the picture, each floor point ALTEZZA_CAMERA units deep.
+    // Straight down from above the centre, right-handed as Maya's axes are
+    // (what D3DXMatrixLookAtRH gives for an eye at (0, h, 0), looking at the
+    // origin, with -z up, and D3DXMatrixPerspectiveRH): world x to the
+    // right, world z down the picture, as Maya's top view shows them, each
+    // floor point ALTEZZA_CAMERA units deep.
     const float h = ALTEZZA_CAMERA, zv = 1.0f, zl = 20.0f;
     const float sy = 2.0f * PIXEL_PER_UNITA * h / ALTEZZA, sx = 2.0f * PIXEL_PER_UNITA * h / LARGHEZZA;
     const D3DMATRIX mondo = {{{1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1}}};
-    const D3DMATRIX vista = {{{1, 0, 0, 0, 0, 0, -1, 0, 0, 1, 0, 0, 0, 0, h, 1}}};
-    const D3DMATRIX proiezione = {{{sx, 0, 0, 0, 0, sy, 0, 0, 0, 0, zl / (zl - zv), 1, 0, 0, -zv * zl / (zl - zv), 0}}};
+    const D3DMATRIX vista = {{{1, 0, 0, 0, 0, 0, 1, 0, 0, -1, 0, 0, 0, 0, -h, 1}}};
+    const D3DMATRIX proiezione = {{{sx, 0, 0, 0, 0, sy, 0, 0, 0, 0, zl / (zv - zl), -1, 0, 0, zv * zl / (zv - zl), 0}}};
     dispositivo->SetTransform(D3DTS_WORLD, &mondo);
     dispositivo->SetTransform(D3DTS_VIEW, &vista);
     dispositivo->SetTransform(D3DTS_PROJECTION, &proiezione);

@@ -1,6 +1,7 @@
-// The room of stanza.ma drawn with Direct3D 9 (Windows only): a floor and two
-// boxes under a camera that looks straight down, lit by the lights enabled on
-// the device, saved as a PNG picture.
+// The room of stanza.ma drawn with Direct3D 9 (Windows only): a floor and
+// three boxes under a camera that looks straight down, as Maya's top view
+// does, lit by the lights enabled on the device, saved as a PNG picture. The
+// view and projection are right-handed, as Maya's axes are.
 #ifndef STANZA_DISEGNO_H
 #define STANZA_DISEGNO_H
 
@@ -10,7 +11,8 @@
 // The picture is LARGHEZZA x ALTEZZA pixels. The camera stands ALTEZZA_CAMERA
 // units above the centre of the floor and sees PIXEL_PER_UNITA pixels per
 // unit there: the floor point (x, 0, z) falls on the centre of the pixel in
-// column LARGHEZZA / 2 + x * PIXEL_PER_UNITA, row ALTEZZA / 2 - z * PIXEL_PER_UNITA.
+// column LARGHEZZA / 2 + x * PIXEL_PER_UNITA, row ALTEZZA / 2 + z * PIXEL_PER_UNITA
+// (x to the right and z down the picture, as in Maya's top view).
 const int LARGHEZZA = 640;
 const int ALTEZZA = 480;
 const float ALTEZZA_CAMERA = 10.0f;

@@ -1,16 +1,17 @@
 // A program that keeps its lights in a Maya scene: the build converts
-// stanza.ma into stanza_luci.inc, and luciDellaScena includes that code, which
-// declares and fills one D3DLIGHT9 per spot light of the scene. It prints the
-// lights as the scene gives them. On Windows it then completes them, hands
-// them to Direct3D 9 and draws the room into stanza.png (or the file its
-// argument names); elsewhere there is no Direct3D to hand them to.
+// stanza.ma with ma2d3d-luci into stanza_luci.h, which holds every light of
+// the scene complete and in world space. The program prints them; on Windows
+// it then hands each one to Direct3D 9 as it is and draws the room into
+// stanza.png (or the file its argument names); elsewhere there is no
+// Direct3D to hand them to.
 #include <cstdio>
 
 #ifdef _WIN32
 #include <windows.h>
 #endif
 #include <d3d9.h>
-#include <ma2d3d/luce.h>
+
+#include "stanza_luci.h"
 
 #ifdef _WIN32
 #include "disegno.h"
@@ -18,37 +19,26 @@
 
 namespace {
 
-const int QUANTE = 2;  // the spot lights of stanza.ma
+const double GRADI = 57.29577951308232;  // per radian
 
-void luciDellaScena(D3DLIGHT9 (&luci)[QUANTE]) {
-#include "stanza_luci.inc"
-    luci[0] = spotLight1;
-    luci[1] = spotLight2;
-}
-
-void mostra(const char* nome, const D3DLIGHT9& luce) {
-    std::printf("%s: position %g %g %g, colour %g %g %g, range %g, falloff %g\n", nome, luce.Position.x,
-                luce.Position.y, luce.Position.z, luce.Diffuse.r, luce.Diffuse.g, luce.Diffuse.b, luce.Range,
-                luce.Falloff);
+void mostra(const char* nome, const D3DLIGHT9& l) {
+    const char* tipo = l.Type == D3DLIGHT_SPOT ? "spot" : l.Type == D3DLIGHT_POINT ? "point" : "directional";
+    std::printf("%s: %s, position %.4g %.4g %.4g, direction %.4g %.4g %.4g, colour %.4g %.4g %.4g", nome, tipo,
+                l.Position.x, l.Position.y, l.Position.z, l.Direction.x, l.Direction.y, l.Direction.z, l.Diffuse.r,
+                l.Diffuse.g, l.Diffuse.b);
+    if (l.Type == D3DLIGHT_SPOT) std::printf(", theta %.4g phi %.4g", l.Theta * GRADI, l.Phi * GRADI);
+    std::printf(", attenuation %g %g %g\n", l.Attenuation0, l.Attenuation1, l.Attenuation2);
 }
 
 #ifdef _WIN32
 const char* esito(HRESULT risultato) { return risultato == D3D_OK ? "D3D_OK" : "failed"; }
 
-// What the code file leaves to the program: a Direction, from each light's
-// rotate in the scene (the first one's points straight down, the second's,
-// -60 90 0, slants toward the wall), Theta and Phi from the scene's cone
-// and penumbra angles, and a Range (here 30 units, past every wall of the
-// room).
-void accendiLuci(IDirect3DDevice9* dispositivo, D3DLIGHT9 (&luci)[QUANTE]) {
-    luci[0].Direction = direzioneMaya(-90.0f, 0.0f, 0.0f);
-    luci[1].Direction = direzioneMaya(-60.0f, 90.0f, 0.0f);
-    const D3DVECTOR giu = {0.0f, -1.0f, 0.0f};  // for a light given no Direction
-    for (int i = 0; i < QUANTE; ++i) {
-        completaLuce(&luci[i], 30.0f, giu);
-        const HRESULT impostata = dispositivo->SetLight(i, &luci[i]);
+// Every light as the header gives it: nothing to complete.
+void accendiLuci(IDirect3DDevice9* dispositivo) {
+    for (unsigned i = 0; i < stanza_luci_numero; ++i) {
+        const HRESULT impostata = dispositivo->SetLight(i, &stanza_luci[i]);
         const HRESULT accesa = dispositivo->LightEnable(i, TRUE);
-        std::printf("spotLight%d: SetLight %s, LightEnable %s\n", i + 1, esito(impostata), esito(accesa));
+        std::printf("%s: SetLight %s, LightEnable %s\n", stanza_luci_nomi[i], esito(impostata), esito(accesa));
     }
 }
 #endif
@@ -56,14 +46,11 @@ void accendiLuci(IDirect3DDevice9* dispositivo, D3DLIGHT9 (&luci)[QUANTE]) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    D3DLIGHT9 luci[QUANTE];
-    luciDellaScena(luci);
-    mostra("spotLight1", luci[0]);
-    mostra("spotLight2", luci[1]);
+    for (unsigned i = 0; i < stanza_luci_numero; ++i) mostra(stanza_luci_nomi[i], stanza_luci[i]);
 #ifdef _WIN32
     IDirect3DDevice9* dispositivo = apriDispositivo();
     if (dispositivo == nullptr) return 1;
-    accendiLuci(dispositivo, luci);
+    accendiLuci(dispositivo);
     disegnaStanza(dispositivo);
     return salvaImmagine(dispositivo, argc > 1 ? argv[1] : "stanza.png") ? 0 : 1;
 #else

@@ -1,11 +1,12 @@
 // Checks the picture that the example project draws with Direct3D 9 against
-// Direct3D 9's fixed-function lighting, worked out here from what the two
-// lights must hold: the values of stanza.ma, in the members the code file
-// puts them in, completed as the README says. Points of the floor under each
-// light, in its full beam and in its penumbra, are corners of the floor's
+// Direct3D 9's fixed-function lighting, worked out here from what the five
+// lights must hold: the values of stanza.ma in world space, as Maya places
+// them, worked out by hand below. Points of the floor under each light, in
+// each spot's full beam and in its penumbra, are corners of the floor's
 // grid, where Direct3D works the lighting out and where the camera puts a
 // pixel's centre: there the picture must show the formula's colour within
-// 2/255. A floor point outside every cone must show the background's black.
+// 2/255. A floor point outside every cone shows the point and directional
+// lights alone.
 // Given the README's picture as well, the two pictures must agree, so that a
 // change to the scene or to the lights that was not drawn again fails here.
 // usage: verifica_stanza PICTURE [README_PICTURE]
@@ -13,6 +14,7 @@
 #include <d3d9.h>
 #include <wincodec.h>
 
+#include <cfloat>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -26,31 +28,47 @@ const int TOLLERANZA = 2;
 
 double gradi(double g) { return g * PI / 180.0; }
 
-// A light as the program must hand it to SetLight.
-D3DLIGHT9 luce(float x, float y, float z, D3DVECTOR direzione, float r, float g, float b, double cono,
-               double penombra) {
+// A light as the program must hand it to SetLight: Range the largest
+// Direct3D 9 takes, Falloff 1, angles in degrees here.
+D3DLIGHT9 luce(D3DLIGHTTYPE tipo, D3DVECTOR posizione, D3DVECTOR direzione, float r, float g, float b,
+               double cono, double penombra, float a0, float a1) {
     D3DLIGHT9 l = {};
-    l.Type = D3DLIGHT_SPOT;
-    l.Position = {x, y, z};
+    l.Type = tipo;
+    l.Position = posizione;
     l.Direction = direzione;
-    l.Diffuse = {r, g, b, 0.0f};
-    l.Range = 30.0f;
-    l.Falloff = 1.0f;
-    l.Attenuation0 = 1.0f;
+    l.Diffuse = {r, g, b, 1.0f};
+    l.Range = std::sqrt(FLT_MAX);
+    l.Falloff = tipo == D3DLIGHT_SPOT ? 1.0f : 0.0f;
+    l.Attenuation0 = a0;
+    l.Attenuation1 = a1;
     l.Theta = static_cast<float>(gradi(std::fmin(cono, cono + 2 * penombra)));
     l.Phi = static_cast<float>(gradi(std::fmax(cono, cono + 2 * penombra)));
     return l;
 }
 
-// stanza.ma: spotLightTavolo, rotated -90 0 0, which points straight down,
-// and spotLightFinestra, rotated -60 90 0: -Z turned -60 degrees about X
-// is (0, -s, -1/2), with s the sine of 60 degrees, and then 90 degrees about
-// Y, which takes (x, y, z) to (z, y, -x), gives (-1/2, -s, 0). Its beam's
-// axis meets the floor near (-5.5, 1.5), away from the first light's beam.
-const float S = 0.86602540f;
+// stanza.ma, in world space:
+// - spotLightTavolo at (0, 3, 0), rotated -90 0 0: straight down.
+// - spotLightFinestra at (-4, 2.5, 1.5), rotated -60 90 0: -Z turned -60
+//   degrees about X is (0, -s, -1/2), with s the sine of 60 degrees, and
+//   then 90 degrees about Y, which takes (x, y, z) to (z, y, -x), gives
+//   (-1/2, -s, 0). Its beam's axis meets the floor near (-5.5, 1.5).
+// - faro at (0, 3, 1) rotated -60 0 0 inside gruppoFaro, which stands at
+//   (4, 0, -2.5) rotated 0 90 0: its place (0, 3, 1) turned about Y is
+//   (1, 3, 0), moved to (5, 3, -2.5); its direction (0, -s, -1/2) turned
+//   about Y is (-1/2, -s, 0). Colour times intensity 0.8, cone 30,
+//   penumbra 6. Its axis meets the floor near (3.27, -2.5).
+// - lampadina, a point light at (3.5, 2, 3), colour times 1.5, linear decay.
+// - sole, a directional light rotated -45 30 0: -Z turned -45 degrees about
+//   X is (0, -c, -c), with c the cosine of 45 degrees, then 30 degrees about
+//   Y, (x, y, z) to (x cos 30 + z sin 30, y, z cos 30 - x sin 30), gives
+//   (-c/2, -c, -c cos 30).
+const float S = 0.86602540f, C = 0.70710678f;
 const D3DLIGHT9 LUCI[] = {
-    luce(0.0f, 3.0f, 0.0f, {0.0f, -1.0f, 0.0f}, 1.0f, 0.85000002f, 0.60000002f, 50, 5),
-    luce(-4.0f, 2.5f, 1.5f, {-0.5f, -S, 0.0f}, 0.5f, 0.60000002f, 1.0f, 70, 10),
+    luce(D3DLIGHT_SPOT, {0.0f, 3.0f, 0.0f}, {0.0f, -1.0f, 0.0f}, 1.0f, 0.85000002f, 0.60000002f, 50, 5, 1, 0),
+    luce(D3DLIGHT_SPOT, {-4.0f, 2.5f, 1.5f}, {-0.5f, -S, 0.0f}, 0.5f, 0.60000002f, 1.0f, 70, 10, 1, 0),
+    luce(D3DLIGHT_SPOT, {5.0f, 3.0f, -2.5f}, {-0.5f, -S, 0.0f}, 0.32f, 0.8f, 0.4f, 30, 6, 1, 0),
+    luce(D3DLIGHT_POINT, {3.5f, 2.0f, 3.0f}, {0.0f, 0.0f, 0.0f}, 1.5f, 0.75f, 0.3f, 0, 0, 0, 1),
+    luce(D3DLIGHT_DIRECTIONAL, {0.0f, 0.0f, 0.0f}, {-C / 2, -C, -C * S}, 0.2f, 0.2f, 0.25f, 0, 0, 1, 0),
 };
 
 // Direct3D 9's per-vertex lighting of a white surface facing up, with no
@@ -59,20 +77,30 @@ const D3DLIGHT9 LUCI[] = {
 void colore(double x, double z, double rgb[3]) {
     rgb[0] = rgb[1] = rgb[2] = 0.0;
     for (const D3DLIGHT9& l : LUCI) {
-        const double lx = l.Position.x - x, ly = l.Position.y, lz = l.Position.z - z;
-        const double d = std::sqrt(lx * lx + ly * ly + lz * lz);
-        if (d > l.Range) continue;
-        const double nl = std::fmax(ly / d, 0.0);  // the normal is (0, 1, 0)
-        const double attenuazione = 1.0 / (l.Attenuation0 + l.Attenuation1 * d + l.Attenuation2 * d * d);
-        const double dx = l.Direction.x, dy = l.Direction.y, dz = l.Direction.z;
-        const double rho = -(lx * dx + ly * dy + lz * dz) / (d * std::sqrt(dx * dx + dy * dy + dz * dz));
-        const double dentro = std::cos(l.Theta / 2.0), fuori = std::cos(l.Phi / 2.0);
-        double spot = 0.0;
-        if (rho > dentro)
-            spot = 1.0;
-        else if (rho > fuori)
-            spot = std::pow((rho - fuori) / (dentro - fuori), l.Falloff);
-        const double f = nl * attenuazione * spot;
+        double f;
+        if (l.Type == D3DLIGHT_DIRECTIONAL) {
+            // The light comes from -Direction; the normal is (0, 1, 0).
+            const double dx = l.Direction.x, dy = l.Direction.y, dz = l.Direction.z;
+            f = std::fmax(-dy / std::sqrt(dx * dx + dy * dy + dz * dz), 0.0);
+        } else {
+            const double lx = l.Position.x - x, ly = l.Position.y, lz = l.Position.z - z;
+            const double d = std::sqrt(lx * lx + ly * ly + lz * lz);
+            if (d > l.Range) continue;
+            const double nl = std::fmax(ly / d, 0.0);
+            const double attenuazione = 1.0 / (l.Attenuation0 + l.Attenuation1 * d + l.Attenuation2 * d * d);
+            double spot = 1.0;
+            if (l.Type == D3DLIGHT_SPOT) {
+                const double dx = l.Direction.x, dy = l.Direction.y, dz = l.Direction.z;
+                const double rho = -(lx * dx + ly * dy + lz * dz) / (d * std::sqrt(dx * dx + dy * dy + dz * dz));
+                const double dentro = std::cos(l.Theta / 2.0), fuori = std::cos(l.Phi / 2.0);
+                spot = 0.0;
+                if (rho > dentro)
+                    spot = 1.0;
+                else if (rho > fuori)
+                    spot = std::pow((rho - fuori) / (dentro - fuori), l.Falloff);
+            }
+            f = nl * attenuazione * spot;
+        }
         rgb[0] += l.Diffuse.r * f;
         rgb[1] += l.Diffuse.g * f;
         rgb[2] += l.Diffuse.b * f;
@@ -88,7 +116,7 @@ struct Immagine {
     // The pixel whose centre the floor point (x, 0, z) falls on.
     const BYTE* pavimento(double x, double z) const {
         return a(static_cast<int>(std::lround(LARGHEZZA / 2 + x * PIXEL_PER_UNITA)),
-                 static_cast<int>(std::lround(ALTEZZA / 2 - z * PIXEL_PER_UNITA)));
+                 static_cast<int>(std::lround(ALTEZZA / 2 + z * PIXEL_PER_UNITA)));
     }
 };
 
@@ -162,12 +190,17 @@ int main(int argc, char** argv) {
     buona &= controlla(disegnata, "in its beam", -5.0, 1.5);
     buona &= controlla(disegnata, "in its penumbra", -5.5, -1.0);
     buona &= controlla(disegnata, "under it", -4.0, 1.5);
-    buona &= controlla(disegnata, "outside every cone", 5.0, -4.0);
-    const BYTE* fuori = disegnata.pavimento(5.0, -4.0);
-    if (fuori[0] != 0 || fuori[1] != 0 || fuori[2] != 0) {
-        std::printf("outside every cone the floor is not the background's black\n");
-        buona = false;
-    }
+    // The spot inside the turned group slants toward -x too: near its axis,
+    // in its beam, and 16 degrees off its axis, in its penumbra.
+    buona &= controlla(disegnata, "near the grouped light's axis", 3.25, -2.5);
+    buona &= controlla(disegnata, "in its beam", 3.5, -2.5);
+    buona &= controlla(disegnata, "in its penumbra", 3.25, -3.5);
+    // The point light, right under it and farther off.
+    buona &= controlla(disegnata, "under the point light", 3.5, 3.0);
+    buona &= controlla(disegnata, "off it", 2.0, 4.0);
+    // Outside every cone: the point and the directional light alone.
+    buona &= controlla(disegnata, "outside every cone", 5.0, -4.5);
+    buona &= controlla(disegnata, "outside every cone", -6.0, -4.5);
 
     if (argc > 2) {
         // The README's picture, drawn from the scene and lights as they are

@@ -1,9 +1,9 @@
 #!/bin/sh
-# The example project outside this tree, as a user builds it: against the
+# The example project (its lights by ma2d3d-luci) outside this tree, as a user builds it: against the
 # installed package (installed into one prefix, then moved to another), and
 # with the converter built from source by add_subdirectory; with every CMake
 # generator at hand (Unix Makefiles, and Ninja when installed); and through
-# MA2D3D_CONVERTITORE with a converter that fails half-way. Each time:
+# MA2D3D_CONVERTITORE_LUCI with a converter that fails half-way. Each time:
 # the light code is generated while the program builds and the program prints
 # the scene's lights; a second build converts nothing; an edited scene, or a
 # changed converter, is converted again; and a conversion that fails (the
@@ -28,7 +28,7 @@ Ninja"
 costruisci() {  # build the project; its output goes to costruzione.txt
   cmake --build "$b" > "$lavoro/costruzione.txt" 2>&1
 }
-converte() { grep -q "Generating stanza_luci.inc" "$lavoro/costruzione.txt"; }
+converte() { grep -q "Generating stanza_luci.h" "$lavoro/costruzione.txt"; }
 
 prova() {  # NAME then the configure options
   nome=$1; shift
@@ -47,7 +47,7 @@ prova() {  # NAME then the configure options
   sleep 1  # a newer time stamp on every file system
   sed -i 's/setAttr ".ca" 50;/setAttr ".ca" 55;/' "$progetto/stanza.ma"
   costruisci && converte || fallito "$nome: the edited scene was not converted again"
-  "$b/stanza" | grep -q "range 55, falloff 5$" || fallito "$nome: the edited scene's range is not in the program"
+  "$b/stanza" | grep -q "theta 55 phi 65," || fallito "$nome: the edited scene's cone is not in the program"
 
   if [ -n "${convertitore:-}" ]; then
     sleep 1; touch "$convertitore"
@@ -62,24 +62,24 @@ prova() {  # NAME then the configure options
   costruisci && converte || fallito "$nome: the mended scene did not build"
 }
 
-# A converter that, given a folder for a scene, writes part of a code file
+# A converter that, given a folder for a scene, writes part of a header
 # before it fails, as a full disk would leave it.
 cat > "$lavoro/converte_a_meta.sh" <<FINE
 #!/bin/sh
-if [ -d "\$1" ]; then echo "// Luci spot" > "\$2"; echo "Impossibile aprire il file \$1 "; exit 1; fi
-exec "$lavoro/prefisso/bin/ma2d3d" "\$@"
+if [ -d "\$1" ]; then echo "/* Luci" > "\$2"; echo "Impossibile aprire il file \$1 "; exit 1; fi
+exec "$lavoro/prefisso/bin/ma2d3d-luci" "\$@"
 FINE
 chmod +x "$lavoro/converte_a_meta.sh"
 
 n=0
 while IFS= read -r generatore; do
-  n=$((n + 1)); convertitore=$lavoro/prefisso/bin/ma2d3d
+  n=$((n + 1)); convertitore=$lavoro/prefisso/bin/ma2d3d-luci
   prova "package, $generatore" -DCMAKE_PREFIX_PATH="$lavoro/prefisso"
   n=$((n + 1)); convertitore=
   prova "add_subdirectory, $generatore" -DLUCI_DA_SORGENTE="$sorgenti" -DCMAKE_BUILD_TYPE=Release
   n=$((n + 1)); convertitore=$lavoro/converte_a_meta.sh
-  prova "MA2D3D_CONVERTITORE failing half-way, $generatore" -DCMAKE_PREFIX_PATH="$lavoro/prefisso" \
-    -DMA2D3D_CONVERTITORE="$convertitore"
+  prova "MA2D3D_CONVERTITORE_LUCI failing half-way, $generatore" -DCMAKE_PREFIX_PATH="$lavoro/prefisso" \
+    -DMA2D3D_CONVERTITORE_LUCI="$convertitore"
 done <<FINE
 $generatori
 FINE
