@@ -117,6 +117,33 @@ void apriLettore() {
     lettore.lunghezza = 0;
 }
 
+bool prendiNumero(float* numero) {
+    Lettore& l = lettore;
+    while (l.p != l.fine && (*l.p == ' ' || *l.p == '\t')) ++l.p;
+    const unsigned char* q = l.p;
+    while (q != l.fine && CLASSI.di[*q] == DI_PAROLA) ++q;
+    if (q == l.fine || q == l.p || (CLASSI.di[*q] != BIANCO && *q != ';')) return false;
+    if (!numeroDiTesto(reinterpret_cast<const char*>(l.p), static_cast<std::size_t>(q - l.p), numero)) return false;
+    l.p = q;
+    return true;
+}
+
+bool saltaBianchi() {
+    Lettore& l = lettore;
+    for (;;) {
+        if (!inVista()) return false;
+        const Classe c = CLASSI.di[*l.p];
+        if (c == BIANCO) {
+            ++l.p;
+        } else if (c != BARRA || l.fine - l.p < 2 || l.p[1] != '/') {
+            return true;
+        } else {
+            l.p += 2;
+            passaCommento();
+        }
+    }
+}
+
 Genere leggiStringaAperta() {
     Lettore& l = lettore;
     l.lunghezza = 0;

@@ -58,6 +58,28 @@ inline bool voceE(const char (&testo)[N]) {
     return lettore.lunghezza == N - 1 && !lettore.tagliata && std::memcmp(lettore.voce, testo, N - 1) == 0;
 }
 
+// Passes over white space and comments up to the next byte of a statement.
+// False at the end of the scene.
+bool saltaBianchi();
+
+// Takes the word `parola` at once when the unread bytes in view begin with
+// it and a white byte follows it: true, with the word read (not the white
+// byte). Reads nothing otherwise.
+template <std::size_t N>
+inline bool prendiParola(const char (&parola)[N]) {
+    Lettore& l = lettore;
+    if (static_cast<std::size_t>(l.fine - l.p) < N || std::memcmp(l.p, parola, N - 1) != 0) return false;
+    const unsigned char dopo = l.p[N - 1];
+    if (dopo != ' ' && (dopo < '\t' || dopo > '\r')) return false;
+    l.p += N - 1;
+    return true;
+}
+
+// Takes the next word at once when it lies whole in view and is a number
+// (numeroDiTesto) ended by white space or a `;`: true with its value.
+// Otherwise false, having read nothing but white space.
+bool prendiNumero(float* numero);
+
 // Takes `testa` at once when the unread bytes in view begin with it: true,
 // with them read. Reads nothing otherwise (reading a word at a time always
 // serves).

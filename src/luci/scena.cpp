@@ -27,7 +27,7 @@ std::uint32_t hashNome(const char* p, std::size_t n) {
 
 void indicizza(std::int32_t i) {
     NodoScena& n = scena.nodi[static_cast<std::size_t>(i)];
-    const std::size_t secchio = hashNome(nomeDi(n), n.lunghezza) & (scena.secchi.size() - 1);
+    const std::size_t secchio = n.hash & (scena.secchi.size() - 1);
     n.seguente = scena.secchi[secchio];
     scena.secchi[secchio] = i;
 }
@@ -165,7 +165,12 @@ void leggiCreateNode() {
     std::int32_t padre = -1;
     bool conPadre = false;
     for (;;) {
-        // Maya writes `-n "NAME"` and `-p "PARENT"` so: taken at once.
+        // Maya writes `-n "NAME"` and `-p "PARENT"` so, and ends the
+        // statement right after its last string: taken at once.
+        if (prendi(";")) {
+            g = FINE_ISTRUZIONE;
+            break;
+        }
         bool nome = prendi(" -n \"");
         bool genitore = !nome && prendi(" -p \"");
         if (nome || genitore) {
@@ -200,17 +205,15 @@ void leggiCreateNode() {
     NodoScena n;
     n.nome = static_cast<std::uint32_t>(inizioNome);
     n.lunghezza = static_cast<std::uint32_t>(lunghezzaNome);
+    n.hash = hashNome(nomeDi(n), lunghezzaNome);
     n.padre = padre;
     n.seguente = -1;
     n.specie = specie;
     n.visibile = true;
     n.dati = -1;
+    n.ordine = 0;
     const std::int32_t indice = static_cast<std::int32_t>(scena.nodi.size());
-    if (trasformata(specie)) {
-        n.dati = static_cast<std::int32_t>(scena.trasformate.size());
-        scena.trasformate.push_back(trasformataIniziale());
-        scena.trasformate.back().giunto = specie == GIUNTO;
-    } else if (luce(specie)) {
+    if (luce(specie)) {
         n.dati = static_cast<std::int32_t>(scena.luci.size());
         Luce l{};
         l.nodo = indice;
@@ -260,6 +263,7 @@ struct Bersaglio {
     float* singoli;
     double* doppi;
     int* interi;
+    std::int8_t* interi8;
     bool* booleani;
     int quanti;
     Valore valore;
@@ -287,20 +291,33 @@ struct Vettore {
     float (Trasformata::*campo)[3];
     bool angolo;
     bool taglio;  // components xy, xz, yz
+    float iniziale;  // Maya's default of each component
 };
 
 const Vettore VETTORI[] = {
-    {"t", "translate", &Trasformata::t, false, false},
-    {"r", "rotate", &Trasformata::r, true, false},
-    {"s", "scale", &Trasformata::s, false, false},
-    {"sh", "shear", &Trasformata::sh, false, true},
-    {"sp", "scalePivot", &Trasformata::sp, false, false},
-    {"spt", "scalePivotTranslate", &Trasformata::spt, false, false},
-    {"rp", "rotatePivot", &Trasformata::rp, false, false},
-    {"rpt", "rotatePivotTranslate", &Trasformata::rpt, false, false},
-    {"ra", "rotateAxis", &Trasformata::ra, true, false},
-    {"jo", "jointOrient", &Trasformata::jo, true, false},
+    {"t", "translate", &Trasformata::t, false, false, 0},
+    {"r", "rotate", &Trasformata::r, true, false, 0},
+    {"s", "scale", &Trasformata::s, false, false, 1},
+    {"sh", "shear", &Trasformata::sh, false, true, 0},
+    {"sp", "scalePivot", &Trasformata::sp, false, false, 0},
+    {"spt", "scalePivotTranslate", &Trasformata::spt, false, false, 0},
+    {"rp", "rotatePivot", &Trasformata::rp, false, false, 0},
+    {"rpt", "rotatePivotTranslate", &Trasformata::rpt, false, false, 0},
+    {"ra", "rotateAxis", &Trasformata::ra, true, false, 0},
+    {"jo", "jointOrient", &Trasformata::jo, true, false, 0},
 };
+constexpr std::size_t QUANTI_VETTORI = sizeof VETTORI / sizeof VETTORI[0];
+
+// The values of vector `quale` of transform `nodo`: the one the scene set
+// before, else a new one at the default, put first in the node's list.
+float* vettoreDi(NodoScena& nodo, std::uint8_t quale) {
+    for (std::int32_t i = nodo.dati; i >= 0; i = scena.vettori[static_cast<std::size_t>(i)].seguente)
+        if (scena.vettori[static_cast<std::size_t>(i)].quale == quale) return scena.vettori[static_cast<std::size_t>(i)].v;
+    const float d = VETTORI[quale].iniziale;
+    scena.vettori.push_back({nodo.dati, quale, {d, d, d}});
+    nodo.dati = static_cast<std::int32_t>(scena.vettori.size() - 1);
+    return scena.vettori.back().v;
+}
 
 // The names, short and long, of every attribute read, in a table indexed by
 // a hash of the name (open addressing, a quarter full).
@@ -353,7 +370,7 @@ const Attributi& attributi() {
         aggiungiAttributo(a, "visibility", "", VISIBILITA, -1);
         aggiungiAttributo(a, "ro", "", ORDINE, -1);
         aggiungiAttributo(a, "rotateOrder", "", ORDINE, -1);
-        for (std::size_t k = 0; k < sizeof VETTORI / sizeof VETTORI[0]; ++k) {
+        for (std::size_t k = 0; k < QUANTI_VETTORI; ++k) {
             const Vettore& v = VETTORI[k];
             aggiungiVettore(a, v.breve, v.lungo, static_cast<Gruppo>(VETTORE + k), v.taglio ? TAGLI : XYZ,
                             v.taglio ? TAGLI_LUNGHI : XYZ_LUNGHI);
@@ -398,16 +415,15 @@ bool bersaglio(NodoScena& nodo, const char* nome, std::size_t n, Bersaglio* b) {
         return true;
     }
     if (trasformata(nodo.specie)) {
-        Trasformata& t = scena.trasformate[static_cast<std::size_t>(nodo.dati)];
         if (v->gruppo == ORDINE) {
-            b->interi = &t.ro;
+            b->interi8 = &nodo.ordine;
             b->quanti = 1;
             b->valore = INTERO;
             return true;
         }
         if (v->gruppo < VETTORE || v->gruppo >= COLORE) return false;
         const Vettore& vettore = VETTORI[v->gruppo - VETTORE];
-        b->singoli = t.*vettore.campo + c;
+        b->singoli = vettoreDi(nodo, static_cast<std::uint8_t>(v->gruppo - VETTORE)) + c;
         b->valore = vettore.angolo ? ANGOLO : NUMERO;
         return true;
     }
@@ -437,11 +453,30 @@ bool booleano(bool* valore) {
     return true;
 }
 
-// Reads the values of `b` from the words after the attribute (and its
-// -type), each into its place; a word that is no value leaves the rest as
-// they were. Returns the last kind of word read.
-Genere leggiValori(const Bersaglio& b, Genere g) {
-    for (int i = 0; i < b.quanti && parola(g); ++i, g = leggiVoce()) {
+// Puts `numero` as the i-th value of `b`.
+void metti(const Bersaglio& b, int i, float numero) {
+    if (b.valore == INTERO) {
+        if (b.interi8 != nullptr) {
+            b.interi8[i] = static_cast<std::int8_t>(numero >= 0 && numero < 6 ? numero : 0);
+        } else {
+            b.interi[i] = static_cast<int>(numero);
+        }
+        return;
+    }
+    double v = static_cast<double>(numero);
+    if (b.valore == ANGOLO && scena.radianti) v *= 180.0 / PI;
+    if (b.doppi != nullptr) {
+        b.doppi[i] = v;
+    } else {
+        b.singoli[i] = static_cast<float>(v);
+    }
+}
+
+// Reads the values of `b` from the `da`-th on, from the words after the
+// attribute (and its -type), each into its place; a word that is no value
+// leaves the rest as they were. Returns the last kind of word read.
+Genere leggiValori(const Bersaglio& b, Genere g, int da) {
+    for (int i = da; i < b.quanti && parola(g); ++i, g = leggiVoce()) {
         if (b.valore == BOOLEANO) {
             bool v;
             if (!booleano(&v)) break;
@@ -450,17 +485,7 @@ Genere leggiValori(const Bersaglio& b, Genere g) {
         }
         float numero;
         if (!numeroDiTesto(lettore.voce, lettore.lunghezza, &numero)) break;
-        if (b.valore == INTERO) {
-            b.interi[i] = static_cast<int>(numero);
-            continue;
-        }
-        double v = static_cast<double>(numero);
-        if (b.valore == ANGOLO && scena.radianti) v *= 180.0 / PI;
-        if (b.doppi != nullptr) {
-            b.doppi[i] = v;
-        } else {
-            b.singoli[i] = static_cast<float>(v);
-        }
+        metti(b, i, numero);
     }
     return g;
 }
@@ -487,7 +512,14 @@ void leggiSetAttr() {
     if (g == STRINGA && n > 0 && !lettore.tagliata &&
         bersaglio(scena.nodi[static_cast<std::size_t>(scena.corrente)], nome, n, &b)) {
         if (prendi(" -type \"double3\"") || prendi(" -type \"float3\"")) {
-            g = leggiVoce();
+            // The values as Maya writes them, and the statement's end.
+            int letti = 0;
+            float numero;
+            for (; letti < b.quanti && b.valore != BOOLEANO && prendiNumero(&numero); ++letti) metti(b, letti, numero);
+            if (letti == b.quanti && (prendi(" ;") || prendi(";"))) return;
+            g = leggiValori(b, leggiVoce(), letti);
+            if (parola(g)) passaIstruzione();
+            return;
         } else {
             g = leggiVoce();
             if (g == PAROLA && voceE("-type")) {
@@ -495,7 +527,7 @@ void leggiSetAttr() {
                 if (parola(g)) g = leggiVoce();
             }
         }
-        g = leggiValori(b, g);
+        g = leggiValori(b, g, 0);
     } else if (g == STRINGA) {
         g = PAROLA;  // more of the statement follows
     }
@@ -506,13 +538,24 @@ void leggiSetAttr() {
 
 void leggiScena() {
     scena.nodi.clear();
-    scena.trasformate.clear();
+    scena.nomi.clear();
+    scena.vettori.clear();
     scena.luci.clear();
     scena.secchi.clear();
     scena.radianti = false;
     scena.corrente = -1;
     apriLettore();
     for (;;) {
+        // The statements read most, as Maya writes them, taken at once.
+        if (!saltaBianchi()) break;
+        if (prendiParola("setAttr")) {
+            leggiSetAttr();
+            continue;
+        }
+        if (prendiParola("createNode")) {
+            leggiCreateNode();
+            continue;
+        }
         const Genere g = leggiVoce();
         if (g == FINE_SCENA) break;
         if (g == FINE_ISTRUZIONE) continue;
@@ -532,11 +575,23 @@ void leggiScena() {
     }
 }
 
+Trasformata trasformataDi(const NodoScena& n) {
+    Trasformata t = trasformataIniziale();
+    t.ro = n.ordine;
+    t.giunto = n.specie == GIUNTO;
+    for (std::int32_t i = n.dati; i >= 0; i = scena.vettori[static_cast<std::size_t>(i)].seguente) {
+        const VettoreScena& v = scena.vettori[static_cast<std::size_t>(i)];
+        float(&campo)[3] = t.*VETTORI[v.quale].campo;
+        for (int k = 0; k < 3; ++k) campo[k] = v.v[k];
+    }
+    return t;
+}
+
 Matrice matriceMondo(std::int32_t n) {
     Matrice m = identita();
     for (; n >= 0; n = scena.nodi[static_cast<std::size_t>(n)].padre) {
         const NodoScena& nodo = scena.nodi[static_cast<std::size_t>(n)];
-        if (trasformata(nodo.specie)) m = prodotto(m, matriceLocale(scena.trasformate[static_cast<std::size_t>(nodo.dati)]));
+        if (trasformata(nodo.specie)) m = prodotto(m, matriceLocale(trasformataDi(nodo)));
     }
     return m;
 }

@@ -1,5 +1,6 @@
 // The scene as Maya means it: one record per DAG node (its name, parent,
-// kind, visibility and, for a transform or a joint, its attributes), the
+// kind, visibility and, for a transform or a joint, the attributes the
+// scene sets), the
 // lights in the order of their createNode statements, and what the
 // statements createNode, setAttr, select -ne and currentUnit do to them.
 #ifndef MA2D3D_LUCI_SCENA_H
@@ -32,10 +33,22 @@ struct NodoScena {
     std::uint32_t nome;       // where its name begins in Scena::nomi
     std::uint32_t lunghezza;  // the name's bytes, at most NOME_NODO
     std::int32_t padre;       // -1 for a node at the root
-    std::int32_t seguente;  // the next node in the same bucket of names
-    std::int32_t dati;      // the index of its Trasformata or Luce, else -1
+    std::int32_t seguente;    // the next node in the same bucket of names
+    std::uint32_t hash;       // of its name, which picks the bucket
+    std::int32_t dati;        // a transform's first VettoreScena, a light's Luce; -1 for none
+    std::int8_t ordine;       // a transform's rotate order
     Specie specie;
     bool visibile;
+};
+
+// One vector a transform's statements set (translate, rotate, scale...),
+// in a list per node: Maya leaves attributes at their defaults out of the
+// file, so most transforms hold one or two, and a vector set component by
+// component starts from its default.
+struct VettoreScena {
+    std::int32_t seguente;  // the node's next vector, -1 after its last
+    std::uint8_t quale;     // which: translate, rotate, ... (scena.cpp's VETTORI)
+    float v[3];
 };
 
 struct Luce {
@@ -53,7 +66,7 @@ struct Luce {
 struct Scena {
     std::vector<NodoScena> nodi;
     std::vector<char> nomi;  // every kept node's name, one after the other
-    std::vector<Trasformata> trasformate;
+    std::vector<VettoreScena> vettori;
     std::vector<Luce> luci;
     std::vector<std::int32_t> secchi;  // first node of each bucket of names, -1 when none
     std::int32_t corrente;             // the node setAttr applies to, -1 for one not kept
@@ -64,6 +77,10 @@ extern Scena scena;
 
 // Reads the whole scene from the stream, statement by statement.
 void leggiScena();
+
+// The attributes of transform `n`: Maya's defaults but for what the scene
+// set.
+Trasformata trasformataDi(const NodoScena& n);
 
 // The world matrix of node `n`: its own local matrix (none for a node that is
 // no transform) times each ancestor's, child first.

@@ -199,6 +199,29 @@ struct NelTestoCanonico {
 }  // namespace
 
 bool numeroDiTesto(const char* testo, std::size_t n, float* numero) {
+    // The usual word: an optional minus, digits, an optional point and
+    // digits, no exponent, at most CIFRE_INTERE - 1 digits; its value from
+    // one double operation. Anything else goes through the grammar.
+    if (n > 0 && n < static_cast<std::size_t>(CIFRE_INTERE)) {
+        const bool meno = testo[0] == '-';
+        std::size_t i = meno ? 1 : 0;
+        std::uint64_t w = 0;
+        long long dopo = -1;  // digits after the point, -1 before it
+        bool cifre = false;
+        for (; i < n; ++i) {
+            const unsigned c = static_cast<unsigned char>(testo[i]) - '0';
+            if (c <= 9) {
+                w = w * 10 + c;
+                cifre = true;
+                if (dopo >= 0) ++dopo;
+            } else if (testo[i] == '.' && dopo < 0) {
+                dopo = 0;
+            } else {
+                break;
+            }
+        }
+        if (i == n && cifre && valoreDiretto(w, dopo > 0 ? -dopo : 0, meno, numero)) return true;
+    }
     float valore;
     NelTesto s{testo, testo + n, 0, 0, 0};
     int esito = grammatica(s, &valore);
