@@ -68,7 +68,9 @@ bool saltaBianchi();
 template <std::size_t N>
 inline bool prendiParola(const char (&parola)[N]) {
     Lettore& l = lettore;
-    if (static_cast<std::size_t>(l.fine - l.p) < N || std::memcmp(l.p, parola, N - 1) != 0) return false;
+    if (static_cast<std::size_t>(l.fine - l.p) < N || l.p[0] != static_cast<unsigned char>(parola[0]) ||
+        std::memcmp(l.p, parola, N - 1) != 0)
+        return false;
     const unsigned char dopo = l.p[N - 1];
     if (dopo != ' ' && (dopo < '\t' || dopo > '\r')) return false;
     l.p += N - 1;
@@ -86,7 +88,9 @@ bool prendiNumero(float* numero);
 template <std::size_t N>
 inline bool prendi(const char (&testa)[N]) {
     Lettore& l = lettore;
-    if (static_cast<std::size_t>(l.fine - l.p) < N - 1 || std::memcmp(l.p, testa, N - 1) != 0) return false;
+    if (static_cast<std::size_t>(l.fine - l.p) < N - 1 || l.p[0] != static_cast<unsigned char>(testa[0]) ||
+        std::memcmp(l.p, testa, N - 1) != 0)
+        return false;
     l.p += N - 1;
     return true;
 }

@@ -546,14 +546,22 @@ void leggiScena() {
     scena.corrente = -1;
     apriLettore();
     for (;;) {
-        // The statements read most, as Maya writes them, taken at once.
+        // A statement's first word taken at once where the view holds every
+        // keyword and the white byte after it: a statement that begins with
+        // none of them is passed over whole without cutting its first word.
         if (!saltaBianchi()) break;
-        if (prendiParola("setAttr")) {
-            leggiSetAttr();
-            continue;
-        }
-        if (prendiParola("createNode")) {
-            leggiCreateNode();
+        if (lettore.fine - lettore.p > 12) {
+            if (prendiParola("setAttr")) {
+                leggiSetAttr();
+            } else if (prendiParola("createNode")) {
+                leggiCreateNode();
+            } else if (prendiParola("select")) {
+                leggiSelect();
+            } else if (prendiParola("currentUnit")) {
+                leggiUnita();
+            } else if (!passaIstruzione()) {
+                break;
+            }
             continue;
         }
         const Genere g = leggiVoce();

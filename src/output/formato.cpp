@@ -264,7 +264,7 @@ constexpr double DIECI[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,
 // a times 10^s in a few double operations (a is a float's value, |s| <= 60):
 // within a few units of the double's last place, far below what the nine
 // digits below need.
-double perDieci(double a, int s) {
+inline double perDieci(double a, int s) {
     for (; s > 22; s -= 22) a *= DIECI[22];
     for (; s < -22; s += 22) a /= DIECI[22];
     return s >= 0 ? a * DIECI[s] : a / DIECI[-s];
@@ -285,16 +285,22 @@ char* scriviFloat(char* p, float valore) {
     // the last digit's rounding by one.
     // 10^k <= a < 10^(k+1), from the binary exponent (a = m * 2^e, m in
     // [0.5, 1)), within one of the truth; the digits below put it right.
-    int binario;
-    std::frexp(a, &binario);
+    // The float's own exponent field gives it at once; a subnormal's says
+    // nothing of its magnitude, and frexp does.
+    std::uint32_t bit;
+    std::memcpy(&bit, &valore, sizeof bit);
+    int binario = static_cast<int>((bit >> 23) & 0xffu) - 126;
+    if (binario == -126) std::frexp(a, &binario);
     int k = static_cast<int>(std::floor((binario - 1) * 0.30102999566398120));
-    std::uint64_t d = static_cast<std::uint64_t>(std::llround(perDieci(a, 8 - k)));
+    // Rounded to the nearest by adding a half: the product is positive and
+    // far below 2^52.
+    std::uint64_t d = static_cast<std::uint64_t>(perDieci(a, 8 - k) + 0.5);
     if (d >= 1000000000u) {
         ++k;
-        d = static_cast<std::uint64_t>(std::llround(perDieci(a, 8 - k)));
+        d = static_cast<std::uint64_t>(perDieci(a, 8 - k) + 0.5);
     } else if (d < 100000000u) {
         --k;
-        d = static_cast<std::uint64_t>(std::llround(perDieci(a, 8 - k)));
+        d = static_cast<std::uint64_t>(perDieci(a, 8 - k) + 0.5);
     }
     if (d >= 1000000000u) {  // rounded up to the next power of ten
         d /= 10;
