@@ -35,11 +35,14 @@ asan() {
     cmake --build "$copia/build-asan" -j2 > /dev/null 2>&1
 }
 prova() {  # FILE SED-EXPRESSION DESCRIPTION [tutti: unit tests and number check too; asan: those under ASan;
-           #   compila: a slip the compiler must refuse]
+           #   compila: a slip the compiler must refuse; luci: ma2d3d-luci's tests]
   local file=$copia/$1 bersagli=ma2d3d prove='^e2e\.' costruzione=$copia/build
   [ -z "$filtro" ] || grep -qE "$filtro" <<< "$3" || return 0
   if [ "${4:-}" = tutti ] || [ "${4:-}" = asan ]; then
     bersagli="ma2d3d ma2d3d_test verifica_numeri"; prove='^(e2e\.|unit$|numeri_come_printf$)'
+  fi
+  if [ "${4:-}" = luci ]; then
+    bersagli="ma2d3d-luci ma2d3d_test"; prove='^(luci\.|unit$)'
   fi
   if [ "${4:-}" = asan ]; then asan || exit 1; costruzione=$copia/build-asan; fi
   cp "$file" "$copia/originale"
@@ -212,6 +215,25 @@ prova $C '/^char\* spazioPer() {/,/^}/{s/^    if (USCITA - uscita.piena < RIGA_M
 prova $H '/X(RANGE, ".Range = ", true)/d' "a property missing from the one list" compila
 prova $H 's/X(POSITION_Y, ".Position.y = ", false)/X(POSITION_Y, ".Position.y = ", true)/' "a group of three closed after its second" compila
 prova $H 's/X(DIFFUSE_G, ".Diffuse.g = ", false)  /X(DIFFUSE_G, ".Diffuse.r = ", false)/' "two labels of a colour alike" compila
+
+# ma2d3d-luci: the matrix, the scene, the header and the statement reader.
+M=src/luci/matrice.cpp; N=src/luci/scena.cpp; Q=src/luci/intestazione.cpp; R=src/luci/lettore.cpp
+prova $M 's/{{0, 1, 2}, {1, 2, 0}, {2, 0, 1}/{{0, 1, 2}, {2, 1, 0}, {2, 0, 1}/' "rotate order yzx taken as zyx" luci
+prova $M 's/    m.m\[2\]\[0\] = v\[1\];/    m.m[0][2] = v[1];/' "shear xz above the diagonal" luci
+prova $M '/if (t.giunto) {/,/return m;/{/if (!nullo(t.jo))/d}' "a joint's orient left out" luci
+prova $M '0,/        trasla(m, t.sp, -1.0);/s//        trasla(m, t.sp, 1.0);/' "scale about the pivot's opposite" luci
+prova $M 's/if (q == 0.0 || q == 90.0 || q == 180.0 || q == 270.0) {/if (false) {/' "right angles' sines from sin and cos" luci
+prova $N 's/        if (!scena.nodi\[static_cast<std::size_t>(n)\].visibile) return false;/        if (n == -2) return false;/' "visibility ignored" luci
+prova $N 's/            scena.corrente = risolvi(lettore.voce, lettore.lunghezza);/            scena.corrente = -1;/' "select -ne selects nothing" luci
+prova $N 's/    if (b.valore == ANGOLO \&\& scena.radianti) v \*= 180.0 \/ PI;//' "radians taken as degrees" luci
+prova $N "s/        if (regge \&\& (percorso\[0\] != '|' || su < 0)) return i;/        if (regge) return i;/" "an absolute path's root not checked" luci
+prova $N 's/^    aggiungiAttributo(a, lungo, "", gruppo, -1);//' "a vector's long name unknown" luci
+prova $N '/^    allargaIndice();$/{N;s/    allargaIndice();\n    scena.nodi.push_back(n);/    scena.nodi.push_back(n);\n    allargaIndice();/}' "the names' index grown after the node is added" luci
+prova $Q 's/        theta = limitato(penombra >= 0 ? cono : cono + 2 \* penombra);/        theta = limitato(cono);/' "a negative penumbra widens Theta" luci
+prova $Q 's/    if (l.decadimento >= 2) attenuazione/    if (l.decadimento == 2) attenuazione/' "cubic decay written as none" luci
+prova $Q 's/        if (l.diffusa) diffusa\[i\] = c;/        diffusa[i] = c;/' "emit diffuse off ignored" luci
+prova src/luci/luci.cpp 's/std::string(percorsoCodice) + ".ma2d3d-luci.tmp"/std::string(percorsoCodice)/' "the header written in place" luci
+prova $R 's/            ++l.p;  \/\/ the escaped byte//' "an escaped byte in a passed-over string taken as text" luci
 
 echo "$prese caught, $mancati not caught, $equivalenti equivalent"
 [ "$mancati" = 0 ]

@@ -4,6 +4,7 @@
 // name from a header's path.
 #include <gtest/gtest.h>
 
+#include <cfloat>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -74,6 +75,47 @@ TEST(Float, ReadsBackAsTheSameFloat) {
         }
         ASSERT_LE(cifre, 9u) << t;
     }
+}
+
+// Not finite values are written as zero (they never come from a scene);
+// values at the edges of the positional form, and those whose first guess
+// of the decimal exponent is one off.
+TEST(Float, EdgesOfTheForms) {
+    EXPECT_EQ(testoFloat(HUGE_VALF), "0.0");
+    EXPECT_EQ(testoFloat(std::nanf("")), "0.0");
+    const float casi[] = {1e-5f,  9.9999e-6f, 0.001f, 0.00999999f, 99999999.5f, 999999.94f, 8.0f, 9.5f,
+                          7.9e-3f, 1.0e-3f, 1024.0f, 0.125f, 3.40282347e38f, 1.17549435e-38f, 5e-39f, 1e10f};
+    for (float f : casi) {
+        const std::string t = testoFloat(f);
+        EXPECT_EQ(std::strtof(t.c_str(), nullptr), f) << t;
+        EXPECT_EQ(testoFloat(-f), "-" + t);
+    }
+}
+
+// A word is a number when the whole of it is one, by the grammar the token
+// stream reads numbers with, and its value is strtof's; anything after the
+// number, or no digit at all, makes it no number.
+TEST(Numero, WholeWordAsStrtof) {
+    const char* const numeri[] = {"0", "-0", "+5", "12.5", "-.5", "5.", ".25", "1e3", "1E-3", "-2.5e+2", "1e400",
+                                  "1e-400", "0.899999976", "123456789012345678901234567890", "0.1000000000000000055511151231257827",
+                                  "3.4028236e38", "00000000000000000000001", "1.5e0000000000000000000000000001"};
+    for (const char* t : numeri) {
+        float v = -1;
+        ASSERT_TRUE(numeroDiTesto(t, std::strlen(t), &v)) << t;
+        float atteso = std::strtof(t, nullptr);
+        if (std::isinf(atteso)) atteso = std::copysign(FLT_MAX, atteso);
+        EXPECT_EQ(v, atteso) << t;
+    }
+    const char* const parole[] = {"", "-", "+", ".", "-.", "e5", "1e", "1e+", "1x", "1.5.2", "--1", "1e5x", "on", "0x10", "1 "};
+    for (const char* t : parole) {
+        float v = 7;
+        EXPECT_FALSE(numeroDiTesto(t, std::strlen(t), &v)) << "'" << t << "'";
+        EXPECT_EQ(v, 7) << t;
+    }
+    // Only the bytes given count: the rest of the buffer is never read.
+    float v = 0;
+    EXPECT_TRUE(numeroDiTesto("12.5e3xyz", 4, &v));
+    EXPECT_EQ(v, 12.5f);
 }
 
 Vettore3 origine(const Trasformata& t) { return punto(matriceLocale(t), {0, 0, 0}); }
