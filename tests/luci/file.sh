@@ -56,13 +56,14 @@ while [ $i -lt 300 ]; do
   i=$((i + 1))
   printf 'createNode transform -n "t%d";\ncreateNode pointLight -n "p%d" -p "t%d";\n' $i $i $i >> tante.ma
 done
-# Each transform looked up again under a parent it does not have: every
-# lookup walks the names' index to the end of its bucket, after the index
-# has grown past its first size.
+# Each node looked up again under a parent it does not have, selecting
+# nothing: every lookup walks the names' index to the end of its bucket,
+# after the index has grown past its first size (a node indexed twice as it
+# grew would send its own lookup round for ever).
 i=0
 while [ $i -lt 300 ]; do
   i=$((i + 1))
-  printf 'createNode transform -n "u%d" -p "|nessuno|t%d";\n' $i $i >> tante.ma
+  printf 'select -ne "|nessuno|t%d";\nselect -ne "|nessuno|p%d";\n' $i $i >> tante.ma
 done
 printf 'una intestazione di prima\n' > luci.h
 # The console goes through a pipe, out of the limit's reach; so does, in a

@@ -161,12 +161,14 @@ TEST(Matrice, EachPieceOnAPoint) {
     t.ra[0] = 90;
     t.r[1] = 90;
     atteso(direzione(matriceLocale(t), {0, 0, -1}), 0, 1, 0, "rotate axis then rotate");
-    // A joint: its orient turns after its rotate.
+    // A joint: its orient turns after its rotate. -Z turned 90 about Y is
+    // -X, which 90 about Z turns to -Y; the other way round, -Z stays -Z
+    // about Z and ends at -X.
     t = trasformataIniziale();
     t.giunto = true;
     t.r[1] = 90;
-    t.jo[0] = 90;
-    atteso(direzione(matriceLocale(t), {0, 0, -1}), -1, 0, 0, "joint orient after rotate");
+    t.jo[2] = 90;
+    atteso(direzione(matriceLocale(t), {0, 0, -1}), 0, -1, 0, "joint orient after rotate");
 }
 
 // The six rotate orders on the -Z axis, turned 90 about x and 90 about y.

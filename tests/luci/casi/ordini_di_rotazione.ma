@@ -1,7 +1,8 @@
 //Maya ASCII 2024 scene
 //Name: ordini_di_rotazione.ma
 //Six spot lights turned 90 about x and 90 about y, one per rotate order:
-//the order alone sends each light's beam another way.
+//the order alone sends each light's beam another way. Then the six orders again
+//with all three angles turned (30 45 60), one of them on a group above it.
 requires maya "2024";
 currentUnit -l centimeter -a degree -t film;
 createNode transform -n "xyz";
@@ -33,3 +34,28 @@ createNode transform -n "zxy45";
 	setAttr ".r" -type "double3" 45 30 0 ;
 	setAttr ".ro" 2;
 createNode spotLight -n "zxy45Shape" -p "zxy45";
+createNode transform -n "tre";
+	setAttr ".r" -type "double3" 30 45 60 ;
+createNode transform -n "xyz3" -p "tre";
+createNode spotLight -n "xyz3Shape" -p "xyz3";
+createNode transform -n "ordini";
+createNode transform -n "yzx3" -p "ordini";
+	setAttr ".r" -type "double3" 30 45 60 ;
+	setAttr ".ro" 1;
+createNode spotLight -n "yzx3Shape" -p "yzx3";
+createNode transform -n "zxy3" -p "ordini";
+	setAttr ".r" -type "double3" 30 45 60 ;
+	setAttr ".ro" 2;
+createNode spotLight -n "zxy3Shape" -p "zxy3";
+createNode transform -n "xzy3" -p "ordini";
+	setAttr ".r" -type "double3" 30 45 60 ;
+	setAttr ".ro" 3;
+createNode spotLight -n "xzy3Shape" -p "xzy3";
+createNode transform -n "yxz3" -p "ordini";
+	setAttr ".r" -type "double3" 30 45 60 ;
+	setAttr ".ro" 4;
+createNode spotLight -n "yxz3Shape" -p "yxz3";
+createNode transform -n "zyx3" -p "ordini";
+	setAttr ".r" -type "double3" 30 45 60 ;
+	setAttr ".ro" 5;
+createNode spotLight -n "zyx3Shape" -p "zyx3";
