@@ -63,16 +63,19 @@ inline bool voceE(const char (&testo)[N]) {
 bool saltaBianchi();
 
 // Takes the word `parola` at once when the unread bytes in view begin with
-// it and a white byte follows it: true, with the word read (not the white
-// byte). Reads nothing otherwise.
+// it and end a word there, as leggiVoce would end it (white space, `;`, `"`
+// or a comment's `//`): true, with the word read. Reads nothing otherwise,
+// and then reading a word at a time always serves.
 template <std::size_t N>
 inline bool prendiParola(const char (&parola)[N]) {
     Lettore& l = lettore;
-    if (static_cast<std::size_t>(l.fine - l.p) < N || l.p[0] != static_cast<unsigned char>(parola[0]) ||
+    if (static_cast<std::size_t>(l.fine - l.p) <= N || l.p[0] != static_cast<unsigned char>(parola[0]) ||
         std::memcmp(l.p, parola, N - 1) != 0)
         return false;
     const unsigned char dopo = l.p[N - 1];
-    if (dopo != ' ' && (dopo < '\t' || dopo > '\r')) return false;
+    const bool fine = dopo == ' ' || (dopo >= '\t' && dopo <= '\r') || dopo == ';' || dopo == '"' ||
+                      (dopo == '/' && l.p[N] == '/');
+    if (!fine) return false;
     l.p += N - 1;
     return true;
 }

@@ -547,10 +547,10 @@ void leggiScena() {
     apriLettore();
     for (;;) {
         // A statement's first word taken at once where the view holds every
-        // keyword and the white byte after it: a statement that begins with
+        // keyword and the two bytes after it: a statement that begins with
         // none of them is passed over whole without cutting its first word.
         if (!saltaBianchi()) break;
-        if (lettore.fine - lettore.p > 12) {
+        if (lettore.fine - lettore.p > 13) {
             if (prendiParola("setAttr")) {
                 leggiSetAttr();
             } else if (prendiParola("createNode")) {

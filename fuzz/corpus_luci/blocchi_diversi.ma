@@ -1,0 +1,21 @@
+//Mees.
+requires maya "2024";
+currentUnit Lightntimeter -a degree -t                                     ¡       ransform -n "prima";
+	setAttr ".r" -type "double3" -90 0 0 ;
+createNode spot0 0 0 ;
+createNode spotLight -npr"i maShape" -p "prima";
+	setAttr ".ca" 60;
+currentUnit -l centimeter -angle radian -t film;
+createN‘›šètransform -n "dopo";
+setAttr ".t" -type "double3" 0 4 0 ;
+	setAttr ".r" -type "double3" -1.5707963;
+currentUnit -l centimeter -a degree -t film;
+createNode"float3" t                           ¡          `__e                                         "prima";
+	setAttr ".ca" 60;
+currentUnit -l centyimeter -angle radian T-t film;
+createN‘›šètransform -n "dopo";
+	setAttr ".t" -type2679É8966 0 0 ;
+	setAttr ".rz" 0.5;
+createNode spotini_di_ro g//Maya ASCII 20Ðopo";
+	setAttr ".ca" 1;
+	setAttr ".pa" -0.25;
