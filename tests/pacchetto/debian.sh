@@ -52,7 +52,9 @@ dentro useradd -m costruttore
 fase "The source, as git tracks it, and the build dependencies debian/control names"
 primo=/costruzione/a/ma2d3d-$versione
 mkdir -p "$radice$primo"
-git -C "$sorgenti" ls-files -z | (cd "$sorgenti" && xargs -0 tar -cf -) | tar -C "$radice$primo" -xf -
+# One archive of every tracked file: tar reads the list itself (xargs would
+# split a long list into several archives, of which the reader takes the first).
+git -C "$sorgenti" ls-files -z | (cd "$sorgenti" && tar --null -T - -cf -) | tar -C "$radice$primo" -xf -
 dentro apt-get update -q > "$uscita/apt.log" 2>&1
 DEBIAN_FRONTEND=noninteractive dentro apt-get build-dep -y -q "$primo" >> "$uscita/apt.log" 2>&1 ||
   { tail -n 20 "$uscita/apt.log"; exit 1; }
