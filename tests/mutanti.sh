@@ -126,10 +126,11 @@ prova $D '/Ritorno secondaChance() {/,/^}/s/return gestisciTrasformazione(0);/{ 
 prova $D 's/^Ritorno inizioNodo() {$/Ritorno inizioNodo() { numero = 0.0f;/' "the last number reset at every node start"
 R=src/driver/driver.cpp
 prova $R 's/if (argc != 3) {/if (argc < 3) {/' "more than two arguments taken"
-prova $R 's/else if (scenaMaya(percorsoCodice))/else if (false)/' "a code path naming another scene overwritten"
-prova $R 's/char inizio\[sizeof INTESTAZIONE - 1\];/char inizio[sizeof INTESTAZIONE - 2];/' "eleven bytes of the Maya header"
-prova $R 's/prossimiSono("FOR4", 4) || prossimiSono("FOR8", 4)/prossimiSono("FOR4", 4)/' "a FOR8 binary scene converted"
-prova $R 's/prossimiSono("FOR4", 4) || prossimiSono("FOR8", 4)/prossimiSono("FOR", 3)/' "a binary scene told by three bytes"
+RF=src/driver/rifiuto.cpp; PI=src/driver/piattaforma.cpp
+prova $RF 's/if (scenaMaya(percorsoCodice)) return SCENA_MAYA;//' "a code path naming another scene overwritten"
+prova $PI 's/char inizio\[sizeof INTESTAZIONE - 1\];/char inizio[sizeof INTESTAZIONE - 2];/' "eleven bytes of the Maya header"
+prova $RF 's/prossimiSono("FOR4", 4) || prossimiSono("FOR8", 4)/prossimiSono("FOR4", 4)/' "a FOR8 binary scene converted"
+prova $RF 's/prossimiSono("FOR4", 4) || prossimiSono("FOR8", 4)/prossimiSono("FOR", 3)/' "a binary scene told by three bytes"
 
 # The token stream and the number writer. The builds on other instruction
 # sets (without SSE2, on aarch64) run the same tests in CI.

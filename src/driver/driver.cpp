@@ -13,6 +13,7 @@
 #include "flussi.h"
 #include "messaggi.h"
 #include "piattaforma.h"
+#include "rifiuto.h"
 
 std::FILE* fileMA = nullptr;
 std::FILE* fileX = nullptr;
@@ -37,31 +38,11 @@ int esegui(int argc, const char* const* argv) {
 
     fileMA = std::fopen(percorsoScena, "r");
     if (fileMA == nullptr) return fallisci(NON_APRO, percorsoScena);
-    // The token stream reads whole blocks into its own buffer: a second
-    // buffer in the FILE would only split each read in two.
-    std::setvbuf(fileMA, nullptr, _IONBF, 0);
-    // The first block is read before anything is created, so a scene that
-    // opens but cannot be read (a directory) leaves no code file behind.
-    apriFlusso(fileMA);
-    // A Maya binary scene (an IFF file) holds no statement a text scene
-    // does: converted, it would give the banner alone and pass for a scene
-    // without lights.
-    const char* rifiuto = nullptr;
-    const char* rifiutato = percorsoScena;  // the path the refusal names
-    if (!primoBlocco()) {
-        rifiuto = NON_APRO;
-    } else if (prossimiSono("FOR4", 4) || prossimiSono("FOR8", 4)) {
-        rifiuto = BINARIA;
-    } else if (stessoFile(fileMA, percorsoCodice)) {
-        rifiuto = STESSO_FILE;
-        rifiutato = percorsoCodice;
-    } else if (scenaMaya(percorsoCodice)) {
-        rifiuto = SCENA_MAYA;
-        rifiutato = percorsoCodice;
-    }
-    if (rifiuto != nullptr) {
+    const char* rifiutato;
+    const char* messaggio = rifiuto(fileMA, percorsoScena, percorsoCodice, &rifiutato);
+    if (messaggio != nullptr) {
         std::fclose(fileMA);
-        return fallisci(rifiuto, rifiutato);
+        return fallisci(messaggio, rifiutato);
     }
 
     fd = creaFile(percorsoCodice);

@@ -9,6 +9,7 @@
 
 #include "../driver/messaggi.h"
 #include "../driver/piattaforma.h"
+#include "../driver/rifiuto.h"
 #include "../scanner/flusso/flusso.h"
 #include "intestazione.h"
 #include "scena.h"
@@ -28,24 +29,11 @@ int eseguiLuci(int argc, const char* const* argv) {
     const char* percorsoCodice = argv[2];
     std::FILE* scenaFile = std::fopen(percorsoScena, "r");
     if (scenaFile == nullptr) return fallisci(NON_APRO, percorsoScena);
-    std::setvbuf(scenaFile, nullptr, _IONBF, 0);
-    apriFlusso(scenaFile);
-    const char* rifiuto = nullptr;
-    const char* rifiutato = percorsoScena;
-    if (!primoBlocco()) {
-        rifiuto = NON_APRO;
-    } else if (prossimiSono("FOR4", 4) || prossimiSono("FOR8", 4)) {
-        rifiuto = BINARIA;
-    } else if (stessoFile(scenaFile, percorsoCodice)) {
-        rifiuto = STESSO_FILE;
-        rifiutato = percorsoCodice;
-    } else if (scenaMaya(percorsoCodice)) {
-        rifiuto = SCENA_MAYA;
-        rifiutato = percorsoCodice;
-    }
-    if (rifiuto != nullptr) {
+    const char* rifiutato;
+    const char* messaggio = rifiuto(scenaFile, percorsoScena, percorsoCodice, &rifiutato);
+    if (messaggio != nullptr) {
         std::fclose(scenaFile);
-        return fallisci(rifiuto, rifiutato);
+        return fallisci(messaggio, rifiutato);
     }
 
     // The whole scene first: nothing is created before it has been read.
