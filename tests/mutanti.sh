@@ -224,12 +224,14 @@ prova $M 's/    m.m\[2\]\[0\] = v\[1\];/    m.m[0][2] = v[1];/' "shear xz above 
 prova $M '/if (t.giunto) {/,/return m;/{/if (!nullo(t.jo))/d}' "a joint's orient left out" luci
 prova $M '0,/        trasla(m, t.sp, -1.0);/s//        trasla(m, t.sp, 1.0);/' "scale about the pivot's opposite" luci
 prova $M 's/if (q == 0.0 || q == 90.0 || q == 180.0 || q == 270.0) {/if (false) {/' "right angles' sines from sin and cos" luci
-prova $N 's/        if (!scena.nodi\[static_cast<std::size_t>(n)\].visibile) return false;/        if (n == -2) return false;/' "visibility ignored" luci
+prova $N 's/        if (!nodo(n).visibile) return false;/        if (n == -2) return false;/' "visibility ignored" luci
 prova $N 's/            scena.corrente = risolvi(lettore.voce, lettore.lunghezza);/            scena.corrente = -1;/' "select -ne selects nothing" luci
 prova $N 's/    if (b.valore == ANGOLO \&\& scena.radianti) v \*= 180.0 \/ PI;//' "radians taken as degrees" luci
-prova $N "s/        if (regge \&\& (percorso\[0\] != '|' || su < 0)) return i;/        if (regge) return i;/" "an absolute path's root not checked" luci
+prova $N "s/    return percorso\[0\] != '|' || su < 0;/    return true;/" "an absolute path's root not checked" luci
 prova $N 's/^    aggiungiAttributo(a, lungo, "", gruppo, -1);//' "a vector's long name unknown" luci
-prova $N '/^    allargaIndice();$/{N;s/    allargaIndice();\n    scena.nodi.push_back(n);/    scena.nodi.push_back(n);\n    allargaIndice();/}' "the names' index grown after the node is added" luci
+prova $N 's/    if (fin > fuori) indicizzaTutti();.*//' "older nodes left out of the index when a name is not among the newest" luci
+prova $N 's/    for (std::int32_t i = tutti - 1; i >= fin; --i)/    for (std::int32_t i = tutti - 1; i > fin; --i)/' "the oldest of the nodes outside the index never looked at" luci
+prova $N 's/    for (std::size_t i = scena.indicizzati; i < n; ++i) {/    for (std::size_t i = n; i-- > scena.indicizzati;) {/' "the index built newest first, so that its buckets list the oldest first" luci
 prova $Q 's/        theta = limitato(penombra >= 0 ? cono : cono + 2 \* penombra);/        theta = limitato(cono);/' "a negative penumbra widens Theta" luci
 prova $Q 's/    if (l.decadimento >= 2) attenuazione/    if (l.decadimento == 2) attenuazione/' "cubic decay written as none" luci
 prova $Q 's/        if (l.diffusa) diffusa\[i\] = c;/        diffusa[i] = c;/' "emit diffuse off ignored" luci

@@ -1,10 +1,36 @@
 // Low-level file creation and file identity: the Windows run-time's _creat and
 // _close with the volume serial number and file index, or POSIX creat and
-// close with the device and inode numbers.
+// close with the device and inode numbers; and the memory of ma2d3d-luci's
+// records, in large pages where Linux has them.
 #include "piattaforma.h"
 
+#include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
+
+#if defined(__linux__)
+#include <sys/mman.h>
+#endif
+
+void* memoriaBlocco(std::size_t n, bool grandi) {
+#if defined(__linux__) && defined(MADV_HUGEPAGE)
+    constexpr std::size_t PAGINA = std::size_t{2} << 20;
+    if (grandi && n % PAGINA == 0) {
+        // Mapped with a page's room to spare, then cut to an aligned block.
+        void* m = mmap(nullptr, n + PAGINA, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+        if (m == MAP_FAILED) return nullptr;
+        const std::uintptr_t inizio = reinterpret_cast<std::uintptr_t>(m);
+        const std::uintptr_t allineato = (inizio + PAGINA - 1) & ~static_cast<std::uintptr_t>(PAGINA - 1);
+        if (allineato > inizio) munmap(m, allineato - inizio);
+        if (allineato - inizio < PAGINA) munmap(reinterpret_cast<void*>(allineato + n), PAGINA - (allineato - inizio));
+        madvise(reinterpret_cast<void*>(allineato), n, MADV_HUGEPAGE);
+        return reinterpret_cast<void*>(allineato);
+    }
+#endif
+    (void)grandi;
+    return std::malloc(n);
+}
 
 bool scenaMaya(const char* percorso) {
     static const char INTESTAZIONE[] = "//Maya ASCII";

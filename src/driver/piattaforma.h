@@ -3,6 +3,7 @@
 #ifndef MA2D3D_PIATTAFORMA_H
 #define MA2D3D_PIATTAFORMA_H
 
+#include <cstddef>
 #include <cstdio>
 
 // Creates the file, or truncates an existing one, with read, write and
@@ -24,5 +25,12 @@ bool scenaMaya(const char* percorso);
 // step, so that `a` is either the old file or the new one, never a part of
 // either. False, with both left as they were, when it cannot.
 bool sostituisciFile(const char* da, const char* a);
+
+// Memory for `n` bytes of records that stay for the whole run (never given
+// back), or null when there is none. Where the system has large pages and
+// `grandi` asks for them, a block of a multiple of 2 MiB is aligned to one
+// and asked to be backed by them: one fault instead of 512 for a program
+// that fills it.
+void* memoriaBlocco(std::size_t n, bool grandi);
 
 #endif

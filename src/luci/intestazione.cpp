@@ -64,11 +64,11 @@ void scriviGruppo(const double* v, int n) {
 // The DAG path of node `n`: `|` and each name from the root down.
 std::string percorso(std::int32_t n) {
     std::vector<std::int32_t> catena;
-    for (; n >= 0; n = scena.nodi[static_cast<std::size_t>(n)].padre) catena.push_back(n);
+    for (; n >= 0; n = nodo(n).padre) catena.push_back(n);
     std::string p;
     for (auto i = catena.rbegin(); i != catena.rend(); ++i) {
         p += '|';
-        p += nomeDi(scena.nodi[static_cast<std::size_t>(*i)]);
+        p += nomeDi(nodo(*i));
     }
     return p;
 }
@@ -104,10 +104,10 @@ double limitato(double a) { return a < 0.0 ? 0.0 : a > PI ? PI : a; }
 
 // One light's initialiser, its members in D3DLIGHT9's order.
 void scriviLuce(const Luce& l, const std::string& via) {
-    const NodoScena& nodo = scena.nodi[static_cast<std::size_t>(l.nodo)];
-    const Matrice mondo = matriceMondo(nodo.padre);
-    const char* tipo = nodo.specie == LUCE_SPOT    ? "D3DLIGHT_SPOT"
-                       : nodo.specie == LUCE_PUNTO ? "D3DLIGHT_POINT"
+    const NodoScena& n = nodo(l.nodo);
+    const Matrice mondo = matriceMondo(n.padre);
+    const char* tipo = n.specie == LUCE_SPOT    ? "D3DLIGHT_SPOT"
+                       : n.specie == LUCE_PUNTO ? "D3DLIGHT_POINT"
                                                    : "D3DLIGHT_DIRECTIONAL";
     double diffusa[4] = {0, 0, 0, 0}, speculare[4] = {0, 0, 0, 0};
     for (int i = 0; i < 3; ++i) {
@@ -119,11 +119,11 @@ void scriviLuce(const Luce& l, const std::string& via) {
     if (l.speculare) speculare[3] = 1.0;
     const double ambiente[4] = {0, 0, 0, 0};
     double posizione[3] = {0, 0, 0}, direzione_[3] = {0, 0, 0};
-    if (nodo.specie != LUCE_DIREZIONALE) {
+    if (n.specie != LUCE_DIREZIONALE) {
         const Vettore3 p = punto(mondo, {0, 0, 0});
         posizione[0] = p.x, posizione[1] = p.y, posizione[2] = p.z;
     }
-    if (nodo.specie != LUCE_PUNTO) {
+    if (n.specie != LUCE_PUNTO) {
         const Vettore3 d = direzione(mondo, {0, 0, -1});
         const double lunghezza = std::sqrt(d.x * d.x + d.y * d.y + d.z * d.z);
         if (lunghezza > 0.0) direzione_[0] = d.x / lunghezza, direzione_[1] = d.y / lunghezza, direzione_[2] = d.z / lunghezza;
@@ -134,7 +134,7 @@ void scriviLuce(const Luce& l, const std::string& via) {
     if (l.decadimento == 1) attenuazione[0] = 0, attenuazione[1] = 1;
     if (l.decadimento >= 2) attenuazione[0] = 0, attenuazione[2] = 1;
     double theta = 0, phi = 0;
-    if (nodo.specie == LUCE_SPOT) {
+    if (n.specie == LUCE_SPOT) {
         const double cono = l.cono * (PI / 180.0), penombra = l.penombra * (PI / 180.0);
         theta = limitato(penombra >= 0 ? cono : cono + 2 * penombra);
         phi = limitato(penombra >= 0 ? cono + 2 * penombra : cono);
@@ -156,7 +156,7 @@ void scriviLuce(const Luce& l, const std::string& via) {
     scrivi(", /* Direction */\n        ");
     scriviValore(static_cast<double>(std::sqrt(FLT_MAX)));
     scrivi(", /* Range */\n        ");
-    scriviValore(nodo.specie == LUCE_SPOT ? 1.0 : 0.0);
+    scriviValore(n.specie == LUCE_SPOT ? 1.0 : 0.0);
     scrivi(", /* Falloff */\n        ");
     for (int i = 0; i < 3; ++i) {
         scriviValore(attenuazione[i]);
@@ -196,10 +196,11 @@ bool scriviIntestazione(std::FILE* file, const std::string& nome) {
     scrivi("/* Luci Direct3D 9 generate da una scena Maya ASCII, in coordinate del mondo */\n");
     scrivi("static const D3DLIGHT9 " + nome + "[] = {\n");
     std::vector<std::string> nomi;
-    for (const Luce& l : scena.luci) {
-        const NodoScena& nodo = scena.nodi[static_cast<std::size_t>(l.nodo)];
+    for (std::size_t i = 0; i < scena.luci.quanti; ++i) {
+        const Luce& l = in(scena.luci, i);
+        const NodoScena& n = nodo(l.nodo);
         const std::string via = percorso(l.nodo);
-        if (nodo.specie == LUCE_ALTRA) {
+        if (n.specie == LUCE_ALTRA) {
             std::printf("Non scritta, una luce %s non ha forma Direct3D 9: %s\n", l.tipo, via.c_str());
             continue;
         }
@@ -210,7 +211,7 @@ bool scriviIntestazione(std::FILE* file, const std::string& nome) {
         if (!nomi.empty()) scrivi(",\n");
         scriviLuce(l, via);
         nomi.push_back(via);
-        const char* specie = nodo.specie == LUCE_SPOT ? "spot" : nodo.specie == LUCE_PUNTO ? "puntiforme" : "direzionale";
+        const char* specie = n.specie == LUCE_SPOT ? "spot" : n.specie == LUCE_PUNTO ? "puntiforme" : "direzionale";
         std::printf("Scritta la luce %s %s\n", specie, via.c_str());
         if (l.decadimento >= 3) std::printf("Decadimento cubico scritto come quadratico: %s\n", via.c_str());
     }

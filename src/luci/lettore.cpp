@@ -99,8 +99,7 @@ void leggiParola() {
     Lettore& l = lettore;
     for (;;) {
         if (!inVista()) return;
-        const unsigned char* q = l.p;
-        while (q != l.fine && CLASSI.di[*q] == DI_PAROLA) ++q;
+        const unsigned char* q = l.p + fineParola(l.p, static_cast<std::size_t>(l.fine - l.p));
         prendiFinoA(q);
         if (q == l.fine) continue;
         if (*q != '/') return;
@@ -120,11 +119,13 @@ void apriLettore() {
 bool prendiNumero(float* numero) {
     Lettore& l = lettore;
     while (l.p != l.fine && (*l.p == ' ' || *l.p == '\t')) ++l.p;
-    const unsigned char* q = l.p;
-    while (q != l.fine && CLASSI.di[*q] == DI_PAROLA) ++q;
-    if (q == l.fine || q == l.p || (CLASSI.di[*q] != BIANCO && *q != ';')) return false;
-    if (!numeroDiTesto(reinterpret_cast<const char*>(l.p), static_cast<std::size_t>(q - l.p), numero)) return false;
-    l.p = q;
+    float valore;
+    const char* fine = numeroSemplice(reinterpret_cast<const char*>(l.p), reinterpret_cast<const char*>(l.fine), &valore);
+    if (fine == nullptr || fine == reinterpret_cast<const char*>(l.fine)) return false;
+    const unsigned char dopo = static_cast<unsigned char>(*fine);
+    if (CLASSI.di[dopo] != BIANCO && dopo != ';') return false;
+    l.p = reinterpret_cast<const unsigned char*>(fine);
+    *numero = valore;
     return true;
 }
 
@@ -150,8 +151,7 @@ Genere leggiStringaAperta() {
     l.tagliata = false;
     l.voce = l.testo;
     // The usual string: closed in view, with no escape.
-    const unsigned char* q = l.p;
-    while (q != l.fine && *q != '"' && *q != '\\') ++q;
+    const unsigned char* q = l.p + primoDiTre(l.p, static_cast<std::size_t>(l.fine - l.p), '"', '\\', '"');
     if (q != l.fine && *q == '"') {
         l.voce = reinterpret_cast<const char*>(l.p);
         l.lunghezza = static_cast<std::size_t>(q - l.p);
@@ -161,8 +161,7 @@ Genere leggiStringaAperta() {
     // Any other: up to the closing quote, a view at a time; an escaped byte
     // is taken as it is.
     while (inVista()) {
-        q = l.p;
-        while (q != l.fine && *q != '"' && *q != '\\') ++q;
+        q = l.p + primoDiTre(l.p, static_cast<std::size_t>(l.fine - l.p), '"', '\\', '"');
         prendiFinoA(q);
         if (q == l.fine) continue;
         ++l.p;
@@ -195,8 +194,7 @@ Genere leggiVoce() {
         }
         if (c == DI_PAROLA) {
             // The usual word: ended in view by a byte that is not a slash.
-            const unsigned char* q = l.p;
-            while (q != l.fine && CLASSI.di[*q] == DI_PAROLA) ++q;
+            const unsigned char* q = l.p + fineParola(l.p, static_cast<std::size_t>(l.fine - l.p));
             if (q != l.fine && *q != '/') {
                 l.voce = reinterpret_cast<const char*>(l.p);
                 l.lunghezza = static_cast<std::size_t>(q - l.p);

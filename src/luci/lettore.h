@@ -80,9 +80,10 @@ inline bool prendiParola(const char (&parola)[N]) {
     return true;
 }
 
-// Takes the next word at once when it lies whole in view and is a number
-// (numeroDiTesto) ended by white space or a `;`: true with its value.
-// Otherwise false, having read nothing but white space.
+// Takes the next word at once when it lies whole in view and is the usual
+// number (numeroSemplice) ended by white space or a `;`: true with its
+// value. Otherwise false, having read nothing but white space: reading a
+// word at a time always serves.
 bool prendiNumero(float* numero);
 
 // Takes `testa` at once when the unread bytes in view begin with it: true,

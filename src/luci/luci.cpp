@@ -41,6 +41,7 @@ int eseguiLuci(int argc, const char* const* argv) {
     const bool letto = !erroreFlusso();
     std::fclose(scenaFile);
     if (!letto) return fallisci(NON_LEGGO, percorsoScena);
+    if (scena.troppi) return fallisci(TROPPI_NODI, percorsoScena);
 
     const std::string temporaneo = std::string(percorsoCodice) + ".ma2d3d-luci.tmp";
     std::FILE* codice = std::fopen(temporaneo.c_str(), "w");

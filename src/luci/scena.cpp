@@ -17,27 +17,47 @@ namespace {
 
 constexpr double PI = 3.14159265358979323846;
 
+// The newest nodes a name is looked for among, one by one, before the index.
+constexpr std::int32_t RECENTI = 16;
+
 // --- Names and paths -------------------------------------------------------
 
+// A hash of a name, eight bytes at a time.
 std::uint32_t hashNome(const char* p, std::size_t n) {
-    std::uint32_t h = 2166136261u;
-    for (std::size_t i = 0; i < n; ++i) h = (h ^ static_cast<unsigned char>(p[i])) * 16777619u;
-    return h;
+    constexpr std::uint64_t K = 0x9e3779b97f4a7c15u;
+    std::uint64_t h = n * K;
+    for (; n >= 8; p += 8, n -= 8) {
+        std::uint64_t w;
+        std::memcpy(&w, p, 8);
+        h = (h ^ w) * K;
+        h ^= h >> 29;
+    }
+    std::uint64_t w = 0;
+    for (std::size_t i = 0; i < n; ++i) w |= std::uint64_t{static_cast<unsigned char>(p[i])} << (8 * i);
+    h = (h ^ w) * K;
+    return static_cast<std::uint32_t>(h >> 32);
 }
 
-void indicizza(std::int32_t i) {
-    NodoScena& n = scena.nodi[static_cast<std::size_t>(i)];
-    const std::size_t secchio = n.hash & (scena.secchi.size() - 1);
-    n.seguente = scena.secchi[secchio];
-    scena.secchi[secchio] = i;
-}
-
-// Keeps the buckets at least twice as many as the nodes, one more node
-// counted: called before a node is added, which is then indexed once.
-void allargaIndice() {
-    if ((scena.nodi.size() + 1) * 2 <= scena.secchi.size()) return;
-    scena.secchi.assign(scena.secchi.empty() ? 1024 : scena.secchi.size() * 2, -1);
-    for (std::size_t i = 0; i < scena.nodi.size(); ++i) indicizza(static_cast<std::int32_t>(i));
+// Puts every node not yet in the index into it, oldest first, so that each
+// bucket lists its nodes newest first. The buckets are kept at least as many
+// as the nodes: when they are not, the index is built again, twice as wide.
+void indicizzaTutti() {
+    const std::size_t n = scena.nodi.quanti;
+    if (scena.indicizzati == n) return;
+    if (n > scena.secchi.size()) {
+        std::size_t secchi = scena.secchi.empty() ? 1024 : scena.secchi.size();
+        while (secchi < n) secchi *= 2;
+        scena.secchi.assign(secchi, -1);
+        scena.indicizzati = 0;
+    }
+    scena.seguenti.resize(n);
+    for (std::size_t i = scena.indicizzati; i < n; ++i) {
+        const NodoScena& nodo = in(scena.nodi, i);
+        const std::size_t secchio = hashNome(nomeDi(nodo), nodo.lunghezza) & (scena.secchi.size() - 1);
+        scena.seguenti[i] = scena.secchi[secchio];
+        scena.secchi[secchio] = static_cast<std::int32_t>(i);
+    }
+    scena.indicizzati = n;
 }
 
 // A name as a record keeps it: at most NOME_NODO bytes, a leading ':' (the
@@ -57,39 +77,53 @@ bool stessoNome(const NodoScena& nodo, const char* p, std::size_t n) {
     return nodo.lunghezza == n && std::memcmp(nomeDi(nodo), nome, n) == 0;
 }
 
+// True when node `i` is the one a path names: its name is the path's last
+// part (from `foglia`), its ancestors are the other parts, and, for a path
+// that begins with `|`, the first of them is at the root.
+bool nominato(std::int32_t i, const char* percorso, std::size_t lunghezza, std::size_t foglia) {
+    const NodoScena& candidato = nodo(i);
+    if (!stessoNome(candidato, percorso + foglia, lunghezza - foglia)) return false;
+    // The other parts, from the last back, against the ancestors: the part
+    // before the '|' at `fine` runs from `inizio` up to it.
+    std::int32_t su = candidato.padre;
+    std::size_t fine = foglia;  // past the '|' before the leaf
+    while (fine > 1) {
+        --fine;  // on a '|'
+        std::size_t inizio = fine;
+        while (inizio > 0 && percorso[inizio - 1] != '|') --inizio;
+        if (su < 0 || !stessoNome(nodo(su), percorso + inizio, fine - inizio))
+            return false;
+        su = nodo(su).padre;
+        fine = inizio;
+    }
+    return percorso[0] != '|' || su < 0;
+}
+
 // The node a name or DAG path of `lunghezza` bytes names (`a`, `a|b`,
 // `|a|b`): the most recent whose name is the path's last part and whose
 // ancestors are its other parts, from the root when the path begins with
 // `|`. -1 when none is.
+//
+// A scene names mostly the node it has just made (a shape's parent is the
+// transform before it), so the newest nodes are looked at first, one by
+// one, and the index of names is built only when the name is not among
+// them: a scene that never names an older node never builds it.
 std::int32_t risolvi(const char* percorso, std::size_t lunghezza) {
-    if (lunghezza == 0 || scena.secchi.empty()) return -1;
+    if (lunghezza == 0) return -1;
     std::size_t foglia = lunghezza;  // where the last part begins
     while (foglia > 0 && percorso[foglia - 1] != '|') --foglia;
+    const std::int32_t tutti = static_cast<std::int32_t>(scena.nodi.quanti);
+    const std::int32_t fuori = static_cast<std::int32_t>(scena.indicizzati);  // the first node not in the index
+    const std::int32_t fin = tutti - fuori > RECENTI ? tutti - RECENTI : fuori;
+    for (std::int32_t i = tutti - 1; i >= fin; --i)
+        if (nominato(i, percorso, lunghezza, foglia)) return i;
+    if (fin > fuori) indicizzaTutti();  // nodes not looked at remain outside it
+    if (scena.secchi.empty()) return -1;
     const char* nome;
-    const std::size_t n = nomeTenuto(percorso + foglia, lunghezza - foglia, &nome);
-    std::int32_t i = scena.secchi[hashNome(nome, n) & (scena.secchi.size() - 1)];
-    for (; i >= 0; i = scena.nodi[static_cast<std::size_t>(i)].seguente) {
-        const NodoScena& candidato = scena.nodi[static_cast<std::size_t>(i)];
-        if (!stessoNome(candidato, percorso + foglia, lunghezza - foglia)) continue;
-        // The other parts, from the last back, against the ancestors: the
-        // part before the '|' at `fine` runs from `inizio` up to it.
-        std::int32_t su = candidato.padre;
-        std::size_t fine = foglia;  // past the '|' before the leaf
-        bool regge = true;
-        while (fine > 1) {
-            --fine;  // on a '|'
-            std::size_t inizio = fine;
-            while (inizio > 0 && percorso[inizio - 1] != '|') --inizio;
-            if (su < 0 || !stessoNome(scena.nodi[static_cast<std::size_t>(su)], percorso + inizio, fine - inizio)) {
-                regge = false;
-                break;
-            }
-            su = scena.nodi[static_cast<std::size_t>(su)].padre;
-            fine = inizio;
-        }
-        // An absolute path's first part must be at the root.
-        if (regge && (percorso[0] != '|' || su < 0)) return i;
-    }
+    const std::uint32_t hash = hashNome(nome, nomeTenuto(percorso + foglia, lunghezza - foglia, &nome));
+    for (std::int32_t i = scena.secchi[hash & (scena.secchi.size() - 1)]; i >= 0;
+         i = scena.seguenti[static_cast<std::size_t>(i)])
+        if (nominato(i, percorso, lunghezza, foglia)) return i;
     return -1;
 }
 
@@ -140,16 +174,23 @@ bool specieDi(const char* tipo, std::size_t n, bool conPadre, Specie* specie) {
 }
 
 bool trasformata(Specie s) { return s == TRASFORMATA || s == GIUNTO; }
-bool luce(Specie s) { return s >= LUCE_SPOT; }
+bool diLuce(Specie s) { return s >= LUCE_SPOT; }
 
 // --- Statements --------------------------------------------------------------
 
 bool parola(Genere g) { return g == PAROLA || g == STRINGA; }
 
+// Room for a name and its NUL past the names kept, in the block where
+// aggiungi will keep them.
+char* postoPerNome() {
+    const std::size_t dove = aggiungi(scena.nomi, NOME_NODO + 1);
+    tieniFinoA(scena.nomi, dove);
+    return &in(scena.nomi, dove);
+}
+
 // The node a createNode statement makes, its type read: its name and parent
 // from -n and -p (any other flag passed over), recorded when it is a DAG
-// node this program keeps. Its name goes to the end of the names at once,
-// and is taken back when the node is not kept.
+// node this program keeps.
 void leggiCreateNode() {
     Genere g = leggiVoce();
     if (!parola(g)) {
@@ -160,7 +201,9 @@ void leggiCreateNode() {
     const std::size_t lunghezzaTipo = lettore.lunghezza < TIPO_LUCE ? lettore.lunghezza : TIPO_LUCE;
     std::memcpy(tipo, lettore.voce, lunghezzaTipo);
     const bool tipoTagliato = lettore.tagliata || lettore.lunghezza > TIPO_LUCE;
-    const std::size_t inizioNome = scena.nomi.size();
+    // The name is written past the names kept, where it stays if the node
+    // is kept.
+    char* const nome = postoPerNome();
     std::size_t lunghezzaNome = 0;
     std::int32_t padre = -1;
     bool conPadre = false;
@@ -171,62 +214,61 @@ void leggiCreateNode() {
             g = FINE_ISTRUZIONE;
             break;
         }
-        bool nome = prendi(" -n \"");
-        bool genitore = !nome && prendi(" -p \"");
-        if (nome || genitore) {
+        bool diNome = prendi(" -n \"");
+        bool diPadre = !diNome && prendi(" -p \"");
+        if (diNome || diPadre) {
             g = leggiStringaAperta();
         } else {
             g = leggiVoce();
             if (!parola(g)) break;
-            nome = voceE("-n") || voceE("-name");
-            genitore = !nome && (voceE("-p") || voceE("-parent"));
-            if (!nome && !genitore) continue;
+            diNome = voceE("-n") || voceE("-name");
+            diPadre = !diNome && (voceE("-p") || voceE("-parent"));
+            if (!diNome && !diPadre) continue;
             g = leggiVoce();
             if (!parola(g)) break;
         }
-        if (nome) {
+        if (diNome) {
             const char* inizio;
             lunghezzaNome = nomeTenuto(lettore.voce, lettore.lunghezza, &inizio);
-            scena.nomi.resize(inizioNome);
-            scena.nomi.insert(scena.nomi.end(), inizio, inizio + lunghezzaNome);
+            std::memcpy(nome, inizio, lunghezzaNome);
         } else {
             conPadre = true;
             padre = risolvi(lettore.voce, lettore.lunghezza);
         }
     }
     if (parola(g)) passaIstruzione();
+    scena.corrente = -1;
     Specie specie;
-    if (tipoTagliato || !specieDi(tipo, lunghezzaTipo, conPadre, &specie)) {
-        scena.nomi.resize(inizioNome);
-        scena.corrente = -1;
+    if (tipoTagliato || !specieDi(tipo, lunghezzaTipo, conPadre, &specie)) return;
+    // Indices are 32 bits wide: a scene with more nodes than they count, or
+    // more bytes of names, cannot be converted (nor one with more vectors,
+    // vettoreDi).
+    if (scena.nodi.quanti >= NODI_MASSIMI || scena.nomi.quanti >= NOMI_MASSIMI) {
+        scena.troppi = true;
         return;
     }
-    scena.nomi.push_back('\0');  // so that the name can be written as it is kept
     NodoScena n;
-    n.nome = static_cast<std::uint32_t>(inizioNome);
-    n.lunghezza = static_cast<std::uint32_t>(lunghezzaNome);
-    n.hash = hashNome(nomeDi(n), lunghezzaNome);
+    n.nome = static_cast<std::uint32_t>(aggiungi(scena.nomi, lunghezzaNome + 1));
+    nome[lunghezzaNome] = '\0';  // so that the name can be written as it is kept
+    n.lunghezza = static_cast<std::uint8_t>(lunghezzaNome);
     n.padre = padre;
-    n.seguente = -1;
     n.specie = specie;
     n.visibile = true;
     n.dati = -1;
     n.ordine = 0;
-    const std::int32_t indice = static_cast<std::int32_t>(scena.nodi.size());
-    if (luce(specie)) {
-        n.dati = static_cast<std::int32_t>(scena.luci.size());
-        Luce l{};
+    const std::int32_t indice = static_cast<std::int32_t>(aggiungi(scena.nodi));
+    if (diLuce(specie)) {
+        n.dati = static_cast<std::int32_t>(aggiungi(scena.luci));
+        Luce& l = luce(n.dati);
+        l = Luce{};
         l.nodo = indice;
         l.colore[0] = l.colore[1] = l.colore[2] = 1.0f;
         l.intensita = 1.0f;
         l.cono = 40.0;
         l.diffusa = l.speculare = true;
         std::memcpy(l.tipo, tipo, lunghezzaTipo);
-        scena.luci.push_back(l);
     }
-    allargaIndice();
-    scena.nodi.push_back(n);
-    indicizza(indice);
+    nodo(indice) = n;
     scena.corrente = indice;
 }
 
@@ -311,12 +353,18 @@ constexpr std::size_t QUANTI_VETTORI = sizeof VETTORI / sizeof VETTORI[0];
 // The values of vector `quale` of transform `nodo`: the one the scene set
 // before, else a new one at the default, put first in the node's list.
 float* vettoreDi(NodoScena& nodo, std::uint8_t quale) {
-    for (std::int32_t i = nodo.dati; i >= 0; i = scena.vettori[static_cast<std::size_t>(i)].seguente)
-        if (scena.vettori[static_cast<std::size_t>(i)].quale == quale) return scena.vettori[static_cast<std::size_t>(i)].v;
+    for (std::int32_t i = nodo.dati; i >= 0; i = seguenteDi(vettore(i)))
+        if (qualeDi(vettore(i)) == quale) return vettore(i).v;
+    if (scena.vettori.quanti >= VETTORI_MASSIMI) {
+        static float scartato[3];
+        scena.troppi = true;
+        return scartato;
+    }
     const float d = VETTORI[quale].iniziale;
-    scena.vettori.push_back({nodo.dati, quale, {d, d, d}});
-    nodo.dati = static_cast<std::int32_t>(scena.vettori.size() - 1);
-    return scena.vettori.back().v;
+    const std::int32_t i = static_cast<std::int32_t>(aggiungi(scena.vettori));
+    vettore(i) = {static_cast<std::uint32_t>(nodo.dati + 1) << BIT_QUALE | quale, {d, d, d}};
+    nodo.dati = i;
+    return vettore(i).v;
 }
 
 // The names, short and long, of every attribute read, in a table indexed by
@@ -427,8 +475,8 @@ bool bersaglio(NodoScena& nodo, const char* nome, std::size_t n, Bersaglio* b) {
         b->valore = vettore.angolo ? ANGOLO : NUMERO;
         return true;
     }
-    if (!luce(nodo.specie) || v->gruppo < COLORE) return false;
-    Luce& l = scena.luci[static_cast<std::size_t>(nodo.dati)];
+    if (!diLuce(nodo.specie) || v->gruppo < COLORE) return false;
+    Luce& l = luce(nodo.dati);
     b->quanti = v->gruppo == COLORE ? b->quanti : 1;
     switch (v->gruppo) {
         case COLORE: b->singoli = l.colore + c, b->valore = NUMERO; break;
@@ -510,7 +558,7 @@ void leggiSetAttr() {
     }
     Bersaglio b;
     if (g == STRINGA && n > 0 && !lettore.tagliata &&
-        bersaglio(scena.nodi[static_cast<std::size_t>(scena.corrente)], nome, n, &b)) {
+        bersaglio(nodo(scena.corrente), nome, n, &b)) {
         if (prendi(" -type \"double3\"") || prendi(" -type \"float3\"")) {
             // The values as Maya writes them, and the statement's end.
             int letti = 0;
@@ -537,12 +585,14 @@ void leggiSetAttr() {
 }  // namespace
 
 void leggiScena() {
-    scena.nodi.clear();
-    scena.nomi.clear();
-    scena.vettori.clear();
-    scena.luci.clear();
+    tieniFinoA(scena.nodi, 0);
+    tieniFinoA(scena.nomi, 0);
+    tieniFinoA(scena.vettori, 0);
+    tieniFinoA(scena.luci, 0);
     scena.secchi.clear();
+    scena.indicizzati = 0;
     scena.radianti = false;
+    scena.troppi = false;
     scena.corrente = -1;
     apriLettore();
     for (;;) {
@@ -587,9 +637,9 @@ Trasformata trasformataDi(const NodoScena& n) {
     Trasformata t = trasformataIniziale();
     t.ro = n.ordine;
     t.giunto = n.specie == GIUNTO;
-    for (std::int32_t i = n.dati; i >= 0; i = scena.vettori[static_cast<std::size_t>(i)].seguente) {
-        const VettoreScena& v = scena.vettori[static_cast<std::size_t>(i)];
-        float(&campo)[3] = t.*VETTORI[v.quale].campo;
+    for (std::int32_t i = n.dati; i >= 0; i = seguenteDi(vettore(i))) {
+        const VettoreScena& v = vettore(i);
+        float(&campo)[3] = t.*VETTORI[qualeDi(v)].campo;
         for (int k = 0; k < 3; ++k) campo[k] = v.v[k];
     }
     return t;
@@ -597,15 +647,15 @@ Trasformata trasformataDi(const NodoScena& n) {
 
 Matrice matriceMondo(std::int32_t n) {
     Matrice m = identita();
-    for (; n >= 0; n = scena.nodi[static_cast<std::size_t>(n)].padre) {
-        const NodoScena& nodo = scena.nodi[static_cast<std::size_t>(n)];
-        if (trasformata(nodo.specie)) m = prodotto(m, matriceLocale(trasformataDi(nodo)));
+    for (; n >= 0; n = nodo(n).padre) {
+        const NodoScena& su = nodo(n);
+        if (trasformata(su.specie)) m = prodotto(m, matriceLocale(trasformataDi(su)));
     }
     return m;
 }
 
 bool visibileNelMondo(std::int32_t n) {
-    for (; n >= 0; n = scena.nodi[static_cast<std::size_t>(n)].padre)
-        if (!scena.nodi[static_cast<std::size_t>(n)].visibile) return false;
+    for (; n >= 0; n = nodo(n).padre)
+        if (!nodo(n).visibile) return false;
     return true;
 }

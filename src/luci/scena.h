@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "blocchi.h"
 #include "matrice.h"
 
 // A node's name keeps at most this many bytes (Maya's names are far
@@ -30,26 +31,28 @@ enum Specie : std::uint8_t {
 };
 
 struct NodoScena {
-    std::uint32_t nome;       // where its name begins in Scena::nomi
-    std::uint32_t lunghezza;  // the name's bytes, at most NOME_NODO
-    std::int32_t padre;       // -1 for a node at the root
-    std::int32_t seguente;    // the next node in the same bucket of names
-    std::uint32_t hash;       // of its name, which picks the bucket
-    std::int32_t dati;        // a transform's first VettoreScena, a light's Luce; -1 for none
-    std::int8_t ordine;       // a transform's rotate order
+    std::uint32_t nome;      // where its name begins in Scena::nomi
+    std::int32_t padre;      // -1 for a node at the root
+    std::int32_t dati;       // a transform's first VettoreScena, a light's Luce; -1 for none
+    std::uint8_t lunghezza;  // the name's bytes, at most NOME_NODO
+    std::int8_t ordine;      // a transform's rotate order
     Specie specie;
     bool visibile;
 };
+static_assert(sizeof(NodoScena) == 16, "sixteen bytes a node, 2^17 nodes a block of 2 MiB");
 
 // One vector a transform's statements set (translate, rotate, scale...),
 // in a list per node: Maya leaves attributes at their defaults out of the
 // file, so most transforms hold one or two, and a vector set component by
 // component starts from its default.
 struct VettoreScena {
-    std::int32_t seguente;  // the node's next vector, -1 after its last
-    std::uint8_t quale;     // which: translate, rotate, ... (scena.cpp's VETTORI)
+    // Which vector it is in the low bits (scena.cpp's VETTORI) and, above
+    // them, the node's next vector plus one, 0 after its last.
+    std::uint32_t legame;
     float v[3];
 };
+constexpr unsigned BIT_QUALE = 4;
+static_assert(sizeof(VettoreScena) == 16, "sixteen bytes a vector, 2^17 vectors a block of 2 MiB");
 
 struct Luce {
     std::int32_t nodo;
@@ -61,16 +64,27 @@ struct Luce {
     char tipo[TIPO_LUCE + 1];
 };
 
+// Nodes, vectors and bytes of names a scene may hold: their indices are 32
+// bits wide.
+constexpr std::size_t NODI_MASSIMI = 0x7fffffff;
+constexpr std::size_t VETTORI_MASSIMI = (std::size_t{1} << (32 - BIT_QUALE)) - 2;
+constexpr std::size_t NOMI_MASSIMI = 0xffffffffu - NOME_NODO - 1;
+
 // The scene's state: the records, the index of names, the lights, the node
-// the next setAttr applies to and the unit of angles.
+// the next setAttr applies to and the unit of angles. The index of names
+// holds the nodes before `indicizzati`; the newer ones are looked at one by
+// one (scena.cpp's risolvi).
 struct Scena {
-    std::vector<NodoScena> nodi;
-    std::vector<char> nomi;  // every kept node's name, one after the other
-    std::vector<VettoreScena> vettori;
-    std::vector<Luce> luci;
-    std::vector<std::int32_t> secchi;  // first node of each bucket of names, -1 when none
+    Blocchi<NodoScena, 17> nodi;
+    Blocchi<char, 21> nomi;  // every kept node's name and a NUL, one after the other
+    Blocchi<VettoreScena, 17> vettori;
+    Blocchi<Luce, 12> luci;
+    std::vector<std::int32_t> secchi;    // the newest node of each bucket of names, -1 when none
+    std::vector<std::int32_t> seguenti;  // for each node in the index, the next older in its bucket
+    std::size_t indicizzati;             // the nodes before this one are in the index
     std::int32_t corrente;             // the node setAttr applies to, -1 for one not kept
     bool radianti;                     // angles are written in radians
+    bool troppi;                       // more nodes than indices count: nothing is converted
 };
 
 extern Scena scena;
@@ -86,8 +100,16 @@ Trasformata trasformataDi(const NodoScena& n);
 // no transform) times each ancestor's, child first.
 Matrice matriceMondo(std::int32_t n);
 
+inline NodoScena& nodo(std::int32_t i) { return in(scena.nodi, static_cast<std::size_t>(i)); }
+inline VettoreScena& vettore(std::int32_t i) { return in(scena.vettori, static_cast<std::size_t>(i)); }
+// A vector's successor in its node's list (-1 after the last), and which
+// vector it is.
+inline std::int32_t seguenteDi(const VettoreScena& v) { return static_cast<std::int32_t>(v.legame >> BIT_QUALE) - 1; }
+inline unsigned qualeDi(const VettoreScena& v) { return v.legame & ((1u << BIT_QUALE) - 1); }
+inline Luce& luce(std::int32_t i) { return in(scena.luci, static_cast<std::size_t>(i)); }
+
 // The name of node `n`.
-inline const char* nomeDi(const NodoScena& n) { return scena.nomi.data() + n.nome; }
+inline const char* nomeDi(const NodoScena& n) { return &in(scena.nomi, n.nome); }
 
 // True when neither `n` nor any ancestor has its visibility off.
 bool visibileNelMondo(std::int32_t n);

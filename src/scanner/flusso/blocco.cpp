@@ -126,3 +126,14 @@ std::size_t primoDiTre(const unsigned char* p, std::size_t n, char a, char b, ch
             return i;
     return n;
 }
+
+std::size_t fineParola(const unsigned char* p, std::size_t n) {
+    std::size_t i = 0;
+    for (; i + 16 <= n; i += 16) {
+        const unsigned m = bianchi16(p + i) | byte16(p + i, ';') | byte16(p + i, '"') | byte16(p + i, '/');
+        if (m != 0) return i + primoBit(m);
+    }
+    for (; i < n; ++i)
+        if (spazio(p[i]) || p[i] == ';' || p[i] == '"' || p[i] == '/') return i;
+    return n;
+}

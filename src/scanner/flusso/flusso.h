@@ -157,6 +157,17 @@ void passaByte(std::size_t n);
 // or `n` when none is. Reads nothing of the stream.
 std::size_t primoDiTre(const unsigned char* p, std::size_t n, char a, char b, char c);
 
+// The offset in the `n` bytes at `p` of the first that ends a word of a
+// statement: white space, `;`, `"` or `/`; `n` when none does.
+std::size_t fineParola(const unsigned char* p, std::size_t n);
+
+// The usual number at `p`, read in place: an optional minus, digits with
+// an optional point and more digits, fewer than 19 digits, no exponent, the
+// value one exact operation. Returns the first byte after it, `fine` at the
+// latest, with the value in *numero (as numeroDiTesto would give it); null
+// when the text is not such a number, or may go on past `fine`'s byte.
+const char* numeroSemplice(const char* p, const char* fine, float* numero);
+
 // The number that the whole of the `n` bytes at `testo` spell, by the same
 // grammar and to the same float as leggiNumero: true with the value, false
 // when the text is no number or has anything after one.
