@@ -236,7 +236,11 @@ prova $Q 's/        theta = limitato(penombra >= 0 ? cono : cono + 2 \* penombra
 prova $Q 's/    if (l.decadimento >= 2) attenuazione/    if (l.decadimento == 2) attenuazione/' "cubic decay written as none" luci
 prova $Q 's/        if (l.diffusa) diffusa\[i\] = c;/        diffusa[i] = c;/' "emit diffuse off ignored" luci
 prova src/luci/luci.cpp 's/std::string(percorsoCodice) + ".ma2d3d-luci.tmp"/std::string(percorsoCodice)/' "the header written in place" luci
-prova $R 's/            ++l.p;  \/\/ the escaped byte//' "an escaped byte in a passed-over string taken as text" luci
+prova $R '/the byte it escapes is text/{n;n;s/^        ++l.p;$//}' "an escaped byte in a passed-over string taken as text" luci
+B=src/scanner/flusso/blocco.cpp
+prova $B '/^        stringa ^= stringa << 32;$/d' "quotes counted over only the first 32 of 64 bytes" tutti
+prova $B 's/^        prima = (stringa >> 63) != 0 ? ~std::uint64_t{0} : 0;/        prima = 0;/' "a string left open at a 64-byte step taken as closed" tutti
+prova $B "s/ | byte16(p + i, '\/');/;/" "a slash not ending a word in the 16-byte scan" tutti
 
 echo "$prese caught, $mancati not caught, $equivalenti equivalent"
 [ "$mancati" = 0 ]

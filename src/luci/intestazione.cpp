@@ -41,14 +41,23 @@ void scrivi(const char* p, std::size_t n) {
     std::memcpy(testo.tenuto + testo.pieno, p, n);
     testo.pieno += n;
 }
-void scrivi(const char* p) { scrivi(p, std::strlen(p)); }
+template <std::size_t N>
+void scrivi(const char (&p)[N]) {
+    scrivi(p, N - 1);
+}
 void scrivi(const std::string& s) { scrivi(s.data(), s.size()); }
 
+// Room for `n` bytes at the end of the text held (n far below TENUTO).
+char* spazio(std::size_t n) {
+    if (TENUTO - testo.pieno < n) consegna();
+    return testo.tenuto + testo.pieno;
+}
+
 void scriviValore(double v) {
-    char buffer[FLOAT_MASSIMO + 1];
-    char* fine = scriviFloat(buffer, static_cast<float>(v));
+    char* const inizio = spazio(FLOAT_MASSIMO + 1);
+    char* fine = scriviFloat(inizio, static_cast<float>(v));
     *fine++ = 'f';
-    scrivi(buffer, static_cast<std::size_t>(fine - buffer));
+    testo.pieno += static_cast<std::size_t>(fine - inizio);
 }
 
 // "{ a, b, c }" or "{ a, b, c, d }".
@@ -61,43 +70,68 @@ void scriviGruppo(const double* v, int n) {
     scrivi(" }");
 }
 
-// The DAG path of node `n`: `|` and each name from the root down.
-std::string percorso(std::int32_t n) {
-    std::vector<std::int32_t> catena;
+// The DAG path of node `n` into `p`: `|` and each name from the root down.
+// `p` is kept from light to light, so that it is seldom allocated.
+void percorso(std::int32_t n, std::string& p) {
+    static std::vector<std::int32_t> catena;
+    catena.clear();
     for (; n >= 0; n = nodo(n).padre) catena.push_back(n);
-    std::string p;
+    p.clear();
     for (auto i = catena.rbegin(); i != catena.rend(); ++i) {
+        const NodoScena& su = nodo(*i);
         p += '|';
-        p += nomeDi(nodo(*i));
+        p.append(nomeDi(su), su.lunghezza);
     }
-    return p;
 }
 
 // A path in a C comment: no byte that could end it or be no text.
-std::string perCommento(const std::string& p) {
-    std::string s = p;
-    for (char& c : s)
-        if (c == '*' || c == '/' || c == '\\' || static_cast<unsigned char>(c) < 0x20 || c == 0x7f) c = '_';
-    return s;
+void scriviPerCommento(const std::string& p) {
+    for (std::size_t fatti = 0; fatti < p.size();) {
+        const std::size_t n = p.size() - fatti < TENUTO / 2 ? p.size() - fatti : TENUTO / 2;
+        char* const q = spazio(n);
+        for (std::size_t i = 0; i < n; ++i) {
+            const char c = p[fatti + i];
+            const unsigned char b = static_cast<unsigned char>(c);
+            q[i] = c == '*' || c == '/' || c == '\\' || b < 0x20 || b == 0x7f ? '_' : c;
+        }
+        testo.pieno += n;
+        fatti += n;
+    }
 }
 
 // A path as a C string literal.
-std::string perStringa(const std::string& p) {
-    std::string s = "\"";
-    for (char c : p) {
-        const unsigned char b = static_cast<unsigned char>(c);
-        if (c == '"' || c == '\\' || c == '?') {
-            s += '\\';
-            s += c;
-        } else if (b < 0x20 || b == 0x7f) {
-            char ottale[8];
-            std::snprintf(ottale, sizeof ottale, "\\%03o", b);
-            s += ottale;
-        } else {
-            s += c;
+void scriviPerStringa(const std::string& p) {
+    scrivi("\"");
+    for (std::size_t fatti = 0; fatti < p.size();) {
+        const std::size_t n = p.size() - fatti < TENUTO / 8 ? p.size() - fatti : TENUTO / 8;
+        char* q = spazio(4 * n);  // "\ooo" at most for each byte
+        char* const inizio = q;
+        for (std::size_t i = 0; i < n; ++i) {
+            const char c = p[fatti + i];
+            const unsigned char b = static_cast<unsigned char>(c);
+            if (c == '"' || c == '\\' || c == '?') {
+                *q++ = '\\';
+                *q++ = c;
+            } else if (b < 0x20 || b == 0x7f) {
+                *q++ = '\\';
+                *q++ = static_cast<char>('0' + (b >> 6));
+                *q++ = static_cast<char>('0' + ((b >> 3) & 7));
+                *q++ = static_cast<char>('0' + (b & 7));
+            } else {
+                *q++ = c;
+            }
         }
+        testo.pieno += static_cast<std::size_t>(q - inizio);
+        fatti += n;
     }
-    return s + "\"";
+    scrivi("\"");
+}
+
+// A console line: `testa`, the path and a line's end.
+void diConsole(const char* testa, const std::string& via) {
+    std::fputs(testa, stdout);
+    std::fwrite(via.data(), 1, via.size(), stdout);
+    std::fputc('\n', stdout);
 }
 
 double limitato(double a) { return a < 0.0 ? 0.0 : a > PI ? PI : a; }
@@ -140,7 +174,7 @@ void scriviLuce(const Luce& l, const std::string& via) {
         phi = limitato(penombra >= 0 ? cono + 2 * penombra : cono);
     }
     scrivi("    { /* ");
-    scrivi(perCommento(via));
+    scriviPerCommento(via);
     scrivi(" */\n        ");
     scrivi(tipo);
     scrivi(",\n        ");
@@ -195,35 +229,42 @@ bool scriviIntestazione(std::FILE* file, const std::string& nome) {
     testo.fallito = false;
     scrivi("/* Luci Direct3D 9 generate da una scena Maya ASCII, in coordinate del mondo */\n");
     scrivi("static const D3DLIGHT9 " + nome + "[] = {\n");
-    std::vector<std::string> nomi;
+    std::vector<std::int32_t> scritte;  // the lights written, by node
+    std::string via;
     for (std::size_t i = 0; i < scena.luci.quanti; ++i) {
         const Luce& l = in(scena.luci, i);
         const NodoScena& n = nodo(l.nodo);
-        const std::string via = percorso(l.nodo);
+        percorso(l.nodo, via);
         if (n.specie == LUCE_ALTRA) {
-            std::printf("Non scritta, una luce %s non ha forma Direct3D 9: %s\n", l.tipo, via.c_str());
+            std::fputs("Non scritta, una luce ", stdout);
+            std::fputs(l.tipo, stdout);
+            diConsole(" non ha forma Direct3D 9: ", via);
             continue;
         }
         if (!visibileNelMondo(l.nodo)) {
-            std::printf("Non scritta, nascosta: %s\n", via.c_str());
+            diConsole("Non scritta, nascosta: ", via);
             continue;
         }
-        if (!nomi.empty()) scrivi(",\n");
+        if (!scritte.empty()) scrivi(",\n");
         scriviLuce(l, via);
-        nomi.push_back(via);
-        const char* specie = n.specie == LUCE_SPOT ? "spot" : n.specie == LUCE_PUNTO ? "puntiforme" : "direzionale";
-        std::printf("Scritta la luce %s %s\n", specie, via.c_str());
-        if (l.decadimento >= 3) std::printf("Decadimento cubico scritto come quadratico: %s\n", via.c_str());
+        scritte.push_back(l.nodo);
+        diConsole(n.specie == LUCE_SPOT    ? "Scritta la luce spot "
+                  : n.specie == LUCE_PUNTO ? "Scritta la luce puntiforme "
+                                           : "Scritta la luce direzionale ",
+                  via);
+        if (l.decadimento >= 3) diConsole("Decadimento cubico scritto come quadratico: ", via);
     }
-    if (nomi.empty()) scrivi(ZERO);
-    scrivi("\n};\nstatic const unsigned " + nome + "_numero = " + std::to_string(nomi.size()) + ";\n");
+    if (scritte.empty()) scrivi(ZERO);
+    scrivi("\n};\nstatic const unsigned " + nome + "_numero = " + std::to_string(scritte.size()) + ";\n");
     scrivi("static const char* const " + nome + "_nomi[] = {");
-    if (nomi.empty()) scrivi(" \"\"");
-    for (std::size_t i = 0; i < nomi.size(); ++i) {
-        scrivi(i == 0 ? "\n    " : ",\n    ");
-        scrivi(perStringa(nomi[i]));
+    if (scritte.empty()) scrivi(" \"\"");
+    for (std::size_t i = 0; i < scritte.size(); ++i) {
+        if (i > 0) scrivi(",");
+        scrivi("\n    ");
+        percorso(scritte[i], via);
+        scriviPerStringa(via);
     }
-    scrivi(nomi.empty() ? " };\n" : "\n};\n");
+    scrivi(scritte.empty() ? " };\n" : "\n};\n");
     consegna();
     return !testo.fallito;
 }

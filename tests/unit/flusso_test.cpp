@@ -394,4 +394,45 @@ TEST(Parole, EveryKeywordShortOrGlued) {
     }
 }
 
+// The scans of a statement's bytes against the same reading a byte at a
+// time, on random texts dense in what they look for: quotes open and close
+// strings (also across the 64-byte steps), a backslash counts only inside
+// one, `;` and `/` only outside.
+TEST(Istruzione, ScansAsByteByByte) {
+    std::mt19937 caso(7);
+    const char alfabeto[] = "ab \"\"\\;/\n";
+    std::vector<unsigned char> testo(400);
+    for (int prova = 0; prova < 20000; ++prova) {
+        const std::size_t n = caso() % testo.size();
+        const unsigned rari = caso() % 4;  // how often `;`, `/` and `\\` appear: often to never
+        for (std::size_t i = 0; i < n; ++i) {
+            char c = alfabeto[caso() % (sizeof alfabeto - 1)];
+            while ((c == ';' || c == '/' || c == '\\') && caso() % 8 < 2 * rari) c = 'a';
+            testo[i] = static_cast<unsigned char>(c);
+        }
+        const bool inizio = caso() % 2 == 0;
+        std::size_t atteso = n;
+        bool dentroAtteso = inizio;
+        for (std::size_t i = 0; i < n; ++i) {
+            const unsigned char c = testo[i];
+            if (dentroAtteso ? c == '\\' : (c == ';' || c == '/')) {
+                atteso = i;
+                break;
+            }
+            if (c == '"') dentroAtteso = !dentroAtteso;
+        }
+        bool dentro = inizio;
+        EXPECT_EQ(primoInIstruzione(testo.data(), n, &dentro), atteso) << prova;
+        EXPECT_EQ(dentro, dentroAtteso) << prova;
+
+        std::size_t fineAttesa = n;
+        for (std::size_t i = 0; i < n; ++i)
+            if (std::strchr(" \t\n\v\f\r;\"/", testo[i]) != nullptr && testo[i] != 0) {
+                fineAttesa = i;
+                break;
+            }
+        EXPECT_EQ(fineParola(testo.data(), n), fineAttesa) << prova;
+    }
+}
+
 }  // namespace

@@ -137,3 +137,39 @@ std::size_t fineParola(const unsigned char* p, std::size_t n) {
         if (spazio(p[i]) || p[i] == ';' || p[i] == '"' || p[i] == '/') return i;
     return n;
 }
+
+std::size_t primoInIstruzione(const unsigned char* p, std::size_t n, bool* dentro) {
+    // Sixty-four bytes at a time: the bytes inside strings are those with an
+    // odd count of quotes up to them (the opening quote counted in), given
+    // whether the block begins inside one. That count goes wrong only past
+    // an escaped quote, hence past a `\` inside a string, which is itself
+    // looked at first.
+    std::uint64_t prima = *dentro ? ~std::uint64_t{0} : 0;
+    std::size_t i = 0;
+    for (; i + 64 <= n; i += 64) {
+        std::uint64_t stringa = byte64(p + i, '"');
+        stringa ^= stringa << 1;
+        stringa ^= stringa << 2;
+        stringa ^= stringa << 4;
+        stringa ^= stringa << 8;
+        stringa ^= stringa << 16;
+        stringa ^= stringa << 32;
+        stringa ^= prima;
+        const std::uint64_t fuori = (byte64(p + i, ';') | byte64(p + i, '/')) & ~stringa;
+        const std::uint64_t escape = byte64(p + i, '\\') & stringa;
+        if ((fuori | escape) != 0) {
+            const unsigned k = primoBit(fuori | escape);
+            *dentro = ((stringa >> k) & 1) != 0;
+            return i + k;
+        }
+        prima = (stringa >> 63) != 0 ? ~std::uint64_t{0} : 0;
+    }
+    bool d = prima != 0;
+    for (; i < n; ++i) {
+        const unsigned char c = p[i];
+        if (d ? c == '\\' : (c == ';' || c == '/')) break;
+        if (c == '"') d = !d;
+    }
+    *dentro = d;
+    return i;
+}

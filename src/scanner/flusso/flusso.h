@@ -157,6 +157,13 @@ void passaByte(std::size_t n);
 // or `n` when none is. Reads nothing of the stream.
 std::size_t primoDiTre(const unsigned char* p, std::size_t n, char a, char b, char c);
 
+// The offset in the `n` bytes at `p` of the first that a reader of a
+// statement's rest must look at: a `;` or `/` outside a double-quoted
+// string, or a `\` inside one; `n` when none is. `*dentro` says whether the
+// bytes begin inside a string, and is left saying whether that byte (or the
+// end) is inside one: quotes open and close strings on the way.
+std::size_t primoInIstruzione(const unsigned char* p, std::size_t n, bool* dentro);
+
 // The offset in the `n` bytes at `p` of the first that ends a word of a
 // statement: white space, `;`, `"` or `/`; `n` when none does.
 std::size_t fineParola(const unsigned char* p, std::size_t n);
