@@ -7,6 +7,7 @@
 #define MA2D3D_LUCI_LETTORE_H
 
 #include <cstddef>
+#include <cstdint>
 #include <cstring>
 
 // A word keeps at most this many bytes; the rest of a longer one is passed
@@ -52,10 +53,40 @@ Genere leggiStringaAperta();
 // cutting words. False when the scene ends first.
 bool passaIstruzione();
 
+// True when the M bytes at `p` are those of `s`: compared eight or four at
+// a time, the last group overlapping the one before, so that comparing a
+// keyword costs a load or two and no call.
+template <std::size_t M>
+inline bool stessiByte(const void* p, const char* s) {
+    const unsigned char* a = static_cast<const unsigned char*>(p);
+    if constexpr (M >= 8) {
+        std::uint64_t x, y;
+        for (std::size_t i = 0; i + 8 <= M; i += 8) {
+            std::memcpy(&x, a + i, 8);
+            std::memcpy(&y, s + i, 8);
+            if (x != y) return false;
+        }
+        std::memcpy(&x, a + M - 8, 8);
+        std::memcpy(&y, s + M - 8, 8);
+        return x == y;
+    } else if constexpr (M >= 4) {
+        std::uint32_t x, y, z, w;
+        std::memcpy(&x, a, 4);
+        std::memcpy(&y, s, 4);
+        std::memcpy(&z, a + M - 4, 4);
+        std::memcpy(&w, s + M - 4, 4);
+        return x == y && z == w;
+    } else {
+        for (std::size_t i = 0; i < M; ++i)
+            if (a[i] != static_cast<unsigned char>(s[i])) return false;
+        return true;
+    }
+}
+
 // True when the word read is `testo`.
 template <std::size_t N>
 inline bool voceE(const char (&testo)[N]) {
-    return lettore.lunghezza == N - 1 && !lettore.tagliata && std::memcmp(lettore.voce, testo, N - 1) == 0;
+    return lettore.lunghezza == N - 1 && !lettore.tagliata && stessiByte<N - 1>(lettore.voce, testo);
 }
 
 // Passes over white space and comments up to the next byte of a statement.
@@ -70,7 +101,7 @@ template <std::size_t N>
 inline bool prendiParola(const char (&parola)[N]) {
     Lettore& l = lettore;
     if (static_cast<std::size_t>(l.fine - l.p) <= N || l.p[0] != static_cast<unsigned char>(parola[0]) ||
-        std::memcmp(l.p, parola, N - 1) != 0)
+        !stessiByte<N - 1>(l.p, parola))
         return false;
     const unsigned char dopo = l.p[N - 1];
     const bool fine = dopo == ' ' || (dopo >= '\t' && dopo <= '\r') || dopo == ';' || dopo == '"' ||
@@ -93,7 +124,7 @@ template <std::size_t N>
 inline bool prendi(const char (&testa)[N]) {
     Lettore& l = lettore;
     if (static_cast<std::size_t>(l.fine - l.p) < N - 1 || l.p[0] != static_cast<unsigned char>(testa[0]) ||
-        std::memcmp(l.p, testa, N - 1) != 0)
+        !stessiByte<N - 1>(l.p, testa))
         return false;
     l.p += N - 1;
     return true;

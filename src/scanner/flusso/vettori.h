@@ -38,6 +38,8 @@ alignas(32) inline constexpr unsigned char TIENI[32] = {0xff, 0xff, 0xff, 0xff, 
 // byte16(p, a): one bit per byte of the 16 at p that is `a`.
 // uguali16(p, q): one bit per byte of the 16 at p that equals the byte at the
 //   same place from q.
+// unoDiQuattro64(p, a, b, c, d): whether any of the 64 bytes at p is a, b, c
+//   or d.
 
 #if defined(MA2D3D_SSE2)
 
@@ -67,6 +69,17 @@ inline unsigned uguali16(const unsigned char* p, const char* q) {
     const __m128i x = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
     const __m128i y = _mm_loadu_si128(reinterpret_cast<const __m128i*>(q));
     return static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(x, y)));
+}
+
+inline bool unoDiQuattro64(const unsigned char* p, char a, char b, char c, char d) {
+    const __m128i va = _mm_set1_epi8(a), vb = _mm_set1_epi8(b), vc = _mm_set1_epi8(c), vd = _mm_set1_epi8(d);
+    __m128i tutti = _mm_setzero_si128();
+    for (int k = 0; k < 64; k += 16) {
+        const __m128i x = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + k));
+        tutti = _mm_or_si128(tutti, _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi8(x, va), _mm_cmpeq_epi8(x, vb)),
+                                                 _mm_or_si128(_mm_cmpeq_epi8(x, vc), _mm_cmpeq_epi8(x, vd))));
+    }
+    return _mm_movemask_epi8(tutti) != 0;
 }
 
 MA2D3D_SEMPRE_INLINE void copiaBreve(char* dest, const unsigned char* da, unsigned k) {
@@ -104,6 +117,18 @@ inline unsigned uguali16(const unsigned char* p, const char* q) {
     return bitDi(vceqq_u8(vld1q_u8(p), vld1q_u8(reinterpret_cast<const uint8_t*>(q))));
 }
 
+inline bool unoDiQuattro64(const unsigned char* p, char a, char b, char c, char d) {
+    const uint8x16_t va = vdupq_n_u8(static_cast<uint8_t>(a)), vb = vdupq_n_u8(static_cast<uint8_t>(b));
+    const uint8x16_t vc = vdupq_n_u8(static_cast<uint8_t>(c)), vd = vdupq_n_u8(static_cast<uint8_t>(d));
+    uint8x16_t tutti = vdupq_n_u8(0);
+    for (int k = 0; k < 64; k += 16) {
+        const uint8x16_t x = vld1q_u8(p + k);
+        tutti = vorrq_u8(tutti, vorrq_u8(vorrq_u8(vceqq_u8(x, va), vceqq_u8(x, vb)),
+                                         vorrq_u8(vceqq_u8(x, vc), vceqq_u8(x, vd))));
+    }
+    return vmaxvq_u8(tutti) != 0;
+}
+
 MA2D3D_SEMPRE_INLINE void copiaBreve(char* dest, const unsigned char* da, unsigned k) {
     vst1q_u8(reinterpret_cast<uint8_t*>(dest), vandq_u8(vld1q_u8(da), vld1q_u8(TIENI + 16 - k)));
 }
@@ -134,6 +159,14 @@ inline unsigned uguali16(const unsigned char* p, const char* q) {
     unsigned m = 0;
     for (unsigned i = 0; i < 16; ++i) m |= static_cast<unsigned>(p[i] == static_cast<unsigned char>(q[i])) << i;
     return m;
+}
+
+inline bool unoDiQuattro64(const unsigned char* p, char a, char b, char c, char d) {
+    for (unsigned i = 0; i < 64; ++i) {
+        const char x = static_cast<char>(p[i]);
+        if (x == a || x == b || x == c || x == d) return true;
+    }
+    return false;
 }
 
 MA2D3D_SEMPRE_INLINE void copiaBreve(char* dest, const unsigned char* da, unsigned k) {
