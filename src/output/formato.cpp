@@ -278,7 +278,10 @@ char* scriviFloat(char* p, float valore) {
     const double a = std::fabs(static_cast<double>(valore));
     // A whole number below 10^9, the usual colour, intensity or coordinate:
     // its digits and ".0".
-    if (a < 1e9 && a == std::floor(a)) return copiaFisso(cifreDi(p, static_cast<std::uint64_t>(a)), ".0");
+    if (a < 1e9) {
+        const std::uint64_t intero = static_cast<std::uint64_t>(a);
+        if (static_cast<double>(intero) == a) return copiaFisso(cifreDi(p, intero), ".0");
+    }
     // Nine digits d, from 10^8 to below 10^9, with a = d * 10^(k - 8). A
     // float needs no more: its neighbours are at least 6e-8 of it apart, and
     // nine digits land within 5e-9 of it even when the scaling above misses
@@ -286,12 +289,14 @@ char* scriviFloat(char* p, float valore) {
     // 10^k <= a < 10^(k+1), from the binary exponent (a = m * 2^e, m in
     // [0.5, 1)), within one of the truth; the digits below put it right.
     // The float's own exponent field gives it at once; a subnormal's says
-    // nothing of its magnitude, and frexp does.
+    // nothing of its magnitude, and frexp does. floor((e - 1) * log10(2)) is
+    // taken as (e - 1) * 1233 / 4096, shifted up by 200 to stay positive: the
+    // same integer for every exponent a float has (-148 to 128).
     std::uint32_t bit;
     std::memcpy(&bit, &valore, sizeof bit);
     int binario = static_cast<int>((bit >> 23) & 0xffu) - 126;
     if (binario == -126) std::frexp(a, &binario);
-    int k = static_cast<int>(std::floor((binario - 1) * 0.30102999566398120));
+    int k = (((binario - 1) * 1233 + 200 * 4096) >> 12) - 200;
     // Rounded to the nearest by adding a half: the product is positive and
     // far below 2^52.
     std::uint64_t d = static_cast<std::uint64_t>(perDieci(a, 8 - k) + 0.5);
@@ -306,16 +311,23 @@ char* scriviFloat(char* p, float valore) {
         d /= 10;
         ++k;
     }
-    char cifre[12];
-    char* fine = cifreDi(cifre, d);  // nine digits
-    while (fine > cifre + 1 && fine[-1] == '0') --fine;
-    const int n = static_cast<int>(fine - cifre);  // digits that count, at least one
+    // The nine digits: the first, then four pairs.
+    char cifre[9];
+    const std::uint32_t basso = static_cast<std::uint32_t>(d % 100000000u);
+    cifre[0] = static_cast<char>('0' + d / 100000000u);
+    const std::uint32_t alto4 = basso / 10000, basso4 = basso % 10000;
+    std::memcpy(cifre + 1, COPPIE + 2 * (alto4 / 100), 2);
+    std::memcpy(cifre + 3, COPPIE + 2 * (alto4 % 100), 2);
+    std::memcpy(cifre + 5, COPPIE + 2 * (basso4 / 100), 2);
+    std::memcpy(cifre + 7, COPPIE + 2 * (basso4 % 100), 2);
+    int n = 9;  // digits that count, at least one
+    while (n > 1 && cifre[n - 1] == '0') --n;
     if (k >= -5 && k < 9) {
         if (k < 0) {
             p = copiaFisso(p, "0.");
             for (int i = -1; i > k; --i) *p++ = '0';
-            std::memcpy(p, cifre, static_cast<std::size_t>(n));
-            return p + n;
+            for (int i = 0; i < n; ++i) *p++ = cifre[i];
+            return p;
         }
         for (int i = 0; i <= k; ++i) *p++ = i < n ? cifre[i] : '0';
         *p++ = '.';
@@ -323,16 +335,15 @@ char* scriviFloat(char* p, float valore) {
             *p++ = '0';
             return p;
         }
-        std::memcpy(p, cifre + k + 1, static_cast<std::size_t>(n - k - 1));
-        return p + (n - k - 1);
+        for (int i = k + 1; i < n; ++i) *p++ = cifre[i];
+        return p;
     }
     *p++ = cifre[0];
     *p++ = '.';
     if (n == 1) {
         *p++ = '0';
     } else {
-        std::memcpy(p, cifre + 1, static_cast<std::size_t>(n - 1));
-        p += n - 1;
+        for (int i = 1; i < n; ++i) *p++ = cifre[i];
     }
     *p++ = 'e';
     *p++ = k < 0 ? '-' : '+';

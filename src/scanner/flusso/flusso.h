@@ -8,6 +8,7 @@
 #ifndef MA2D3D_FLUSSO_H
 #define MA2D3D_FLUSSO_H
 
+#include <cfloat>
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
@@ -168,12 +169,51 @@ std::size_t primoInIstruzione(const unsigned char* p, std::size_t n, bool* dentr
 // statement: white space, `;`, `"` or `/`; `n` when none does.
 std::size_t fineParola(const unsigned char* p, std::size_t n);
 
+// The float nearest to w / 10^dopo, negated when `meno`, when one double
+// operation gives it (w at most 2^53, dopo at most 22): true with it in
+// *numero.
+bool valoreDoppio(std::uint64_t w, long long dopo, bool meno, float* numero);
+
 // The usual number at `p`, read in place: an optional minus, digits with
 // an optional point and more digits, fewer than 19 digits, no exponent, the
 // value one exact operation. Returns the first byte after it, `fine` at the
 // latest, with the value in *numero (as numeroDiTesto would give it); null
 // when the text is not such a number, or may go on past `fine`'s byte.
-const char* numeroSemplice(const char* p, const char* fine, float* numero);
+// Inline, as a reader of statements takes most numbers through it.
+inline const char* numeroSemplice(const char* p, const char* fine, float* numero) {
+    // Powers of ten a float holds exactly (5^10 < 2^24).
+    static constexpr float DIECI_F[] = {1e0f, 1e1f, 1e2f, 1e3f, 1e4f, 1e5f, 1e6f, 1e7f, 1e8f, 1e9f, 1e10f};
+    // Digits one integer of 64 bits holds whatever they are.
+    constexpr std::ptrdiff_t CIFRE = 19;
+    if (p == fine) return nullptr;
+    const bool meno = *p == '-';
+    const char* q = p + (meno ? 1 : 0);
+    // No more than CIFRE bytes after the sign are read, so that no digit is
+    // lost from the integer; a longer text is the grammar's.
+    const char* const limite = fine - q > CIFRE ? q + CIFRE : fine;
+    std::uint64_t w = 0;
+    const char* const prima = q;
+    unsigned c;
+    for (; q != limite && (c = static_cast<unsigned char>(*q) - '0') <= 9; ++q) w = w * 10 + c;
+    const long long intere = q - prima;
+    long long dopo = 0;  // digits after the point
+    if (q != limite && *q == '.') {
+        const char* const punto = q++;
+        for (; q != limite && (c = static_cast<unsigned char>(*q) - '0') <= 9; ++q) w = w * 10 + c;
+        dopo = q - punto - 1;
+    }
+    if (intere + dopo == 0 || (q == limite && limite != fine)) return nullptr;
+    if (q != fine && (*q == '.' || *q == 'e' || *q == 'E')) return nullptr;
+#if defined(FLT_EVAL_METHOD) && FLT_EVAL_METHOD == 0
+    // Digits and a divisor a float holds: one float operation, rounded once.
+    if (w < (std::uint64_t{1} << 24) && dopo <= 10) {
+        const float f = static_cast<float>(w) / DIECI_F[dopo];
+        *numero = meno ? -f : f;
+        return q;
+    }
+#endif
+    return valoreDoppio(w, dopo, meno, numero) ? q : nullptr;
+}
 
 // The number that the whole of the `n` bytes at `testo` spell, by the same
 // grammar and to the same float as leggiNumero: true with the value, false

@@ -198,39 +198,8 @@ struct NelTestoCanonico {
 
 }  // namespace
 
-const char* numeroSemplice(const char* p, const char* fine, float* numero) {
-    // Powers of ten a float holds exactly (5^10 < 2^24).
-    static constexpr float DIECI_F[] = {1e0f, 1e1f, 1e2f, 1e3f, 1e4f, 1e5f, 1e6f, 1e7f, 1e8f, 1e9f, 1e10f};
-    if (p == fine) return nullptr;
-    const bool meno = *p == '-';
-    const char* q = p + (meno ? 1 : 0);
-    // No more than CIFRE_INTERE bytes after the sign are read, so that no
-    // digit is lost from the integer; a longer text is the grammar's.
-    const char* const limite = fine - q > CIFRE_INTERE ? q + CIFRE_INTERE : fine;
-    std::uint64_t w = 0;
-    const char* const prima = q;
-    unsigned c;
-    for (; q != limite && (c = static_cast<unsigned char>(*q) - '0') <= 9; ++q) w = w * 10 + c;
-    const long long intere = q - prima;
-    long long dopo = 0;  // digits after the point
-    if (q != limite && *q == '.') {
-        const char* const punto = q++;
-        for (; q != limite && (c = static_cast<unsigned char>(*q) - '0') <= 9; ++q) w = w * 10 + c;
-        dopo = q - punto - 1;
-    }
-    const long long cifre = intere + dopo;
-    if (cifre == 0 || (q == limite && limite != fine)) return nullptr;
-    if (q != fine && (*q == '.' || *q == 'e' || *q == 'E')) return nullptr;
-#if defined(FLT_EVAL_METHOD) && FLT_EVAL_METHOD == 0
-    // Digits and a divisor a float holds: one float operation, rounded once.
-    if (w < (std::uint64_t{1} << 24) && dopo <= 10) {
-        const float f = static_cast<float>(w) / DIECI_F[dopo];
-        *numero = meno ? -f : f;
-        return q;
-    }
-#endif
-    if (!valoreDiretto(w, -dopo, meno, numero)) return nullptr;
-    return q;
+bool valoreDoppio(std::uint64_t w, long long dopo, bool meno, float* numero) {
+    return valoreDiretto(w, -dopo, meno, numero);
 }
 
 bool numeroDiTesto(const char* testo, std::size_t n, float* numero) {
