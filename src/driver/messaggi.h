@@ -11,6 +11,7 @@ inline constexpr char NON_LEGGO[] = "Errore di lettura del file %s \n";
 inline constexpr char STESSO_FILE[] = "Il file %s e' la scena stessa: non lo sovrascrivo \n";
 inline constexpr char SCENA_MAYA[] = "Il file %s e' una scena Maya: non lo sovrascrivo \n";
 inline constexpr char TROPPI_NODI[] = "La scena %s ha troppi nodi: non la converto \n";
+inline constexpr char SENZA_MEMORIA[] = "Memoria insufficiente per la scena %s: non la converto \n";
 inline constexpr char BINARIA[] = "Il file %s e' una scena Maya binaria, non ASCII: non la converto \n";
 
 // Prints `messaggio` with `percorso` and gives the exit status of a failure.

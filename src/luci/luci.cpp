@@ -1,10 +1,12 @@
 // ma2d3d-luci's driver: the same refusals as ma2d3d's, the scene read whole
 // through the shared stream, then the header written to a temporary file
 // beside the one named and put in its place in one step. Every failure is
-// one line on standard output and exit status 1.
+// one line on standard output and exit status 1, a scene too large for the
+// memory or for 32-bit indices too.
 #include "luci.h"
 
 #include <cstdio>
+#include <new>
 #include <string>
 
 #include "../driver/messaggi.h"
@@ -37,7 +39,12 @@ int eseguiLuci(int argc, const char* const* argv) {
     }
 
     // The whole scene first: nothing is created before it has been read.
-    leggiScena();
+    try {
+        leggiScena();
+    } catch (const std::bad_alloc&) {
+        std::fclose(scenaFile);
+        return fallisci(SENZA_MEMORIA, percorsoScena);
+    }
     const bool letto = !erroreFlusso();
     std::fclose(scenaFile);
     if (!letto) return fallisci(NON_LEGGO, percorsoScena);
@@ -46,8 +53,15 @@ int eseguiLuci(int argc, const char* const* argv) {
     const std::string temporaneo = std::string(percorsoCodice) + ".ma2d3d-luci.tmp";
     std::FILE* codice = std::fopen(temporaneo.c_str(), "w");
     if (codice == nullptr) return fallisci(NON_APRO, percorsoCodice);
-    const bool scritto = scriviIntestazione(codice, nomeDaPercorso(percorsoCodice)) && std::fflush(codice) == 0 &&
-                         !std::ferror(codice);
+    bool scritto;
+    try {
+        scritto = scriviIntestazione(codice, nomeDaPercorso(percorsoCodice)) && std::fflush(codice) == 0 &&
+                  !std::ferror(codice);
+    } catch (const std::bad_alloc&) {
+        std::fclose(codice);
+        std::remove(temporaneo.c_str());
+        return fallisci(SENZA_MEMORIA, percorsoScena);
+    }
     const bool chiuso = std::fclose(codice) == 0;
     if (!scritto || !chiuso || !sostituisciFile(temporaneo.c_str(), percorsoCodice)) {
         std::remove(temporaneo.c_str());
