@@ -120,7 +120,8 @@ std::int32_t risolvi(const char* percorso, std::size_t lunghezza) {
     if (fin > fuori) indicizzaTutti();  // nodes not looked at remain outside it
     if (scena.secchi.empty()) return -1;
     const char* nome;
-    const std::uint32_t hash = hashNome(nome, nomeTenuto(percorso + foglia, lunghezza - foglia, &nome));
+    const std::size_t n = nomeTenuto(percorso + foglia, lunghezza - foglia, &nome);
+    const std::uint32_t hash = hashNome(nome, n);
     for (std::int32_t i = scena.secchi[hash & (scena.secchi.size() - 1)]; i >= 0;
          i = scena.seguenti[static_cast<std::size_t>(i)])
         if (nominato(i, percorso, lunghezza, foglia)) return i;
@@ -563,12 +564,14 @@ void leggiSetAttr() {
     Bersaglio b;
     if (g == STRINGA && n > 0 && !lettore.tagliata &&
         bersaglio(nodo(scena.corrente), nome, n, &b)) {
-        if (prendi(" -type \"double3\"") || prendi(" -type \"float3\"")) {
-            // The values as Maya writes them, and the statement's end.
-            int letti = 0;
-            float numero;
-            for (; letti < b.quanti && b.valore != BOOLEANO && prendiNumero(&numero); ++letti) metti(b, letti, numero);
-            if (letti == b.quanti && (prendi(" ;") || prendi(";"))) return;
+        // The values as Maya writes them (a vector's after its -type), and
+        // the statement's end.
+        const bool terna = prendi(" -type \"double3\"") || prendi(" -type \"float3\"");
+        int letti = 0;
+        float numero;
+        for (; letti < b.quanti && b.valore != BOOLEANO && prendiNumero(&numero); ++letti) metti(b, letti, numero);
+        if (letti == b.quanti && (prendi(" ;") || prendi(";"))) return;
+        if (terna || letti > 0) {
             g = leggiValori(b, leggiVoce(), letti);
             if (parola(g)) passaIstruzione();
             return;

@@ -75,10 +75,10 @@ constexpr std::size_t NOMI_MASSIMI = 0xffffffffu - NOME_NODO - 1;
 // holds the nodes before `indicizzati`; the newer ones are looked at one by
 // one (scena.cpp's risolvi).
 struct Scena {
-    Blocchi<NodoScena, 17> nodi;
-    Blocchi<char, 21> nomi;  // every kept node's name and a NUL, one after the other
-    Blocchi<VettoreScena, 17> vettori;
-    Blocchi<Luce, 12> luci;
+    Blocchi<NodoScena, 17, (NODI_MASSIMI >> 17) + 1> nodi;
+    Blocchi<char, 21, ((NOMI_MASSIMI + NOME_NODO + 1) >> 21) + 1> nomi;  // every kept node's name and a NUL
+    Blocchi<VettoreScena, 17, (VETTORI_MASSIMI >> 17) + 1> vettori;
+    Blocchi<Luce, 14, (NODI_MASSIMI >> 14) + 1> luci;
     std::vector<std::int32_t> secchi;    // the newest node of each bucket of names, -1 when none
     std::vector<std::int32_t> seguenti;  // for each node in the index, the next older in its bucket
     std::size_t indicizzati;             // the nodes before this one are in the index
