@@ -509,10 +509,14 @@ bool booleano(bool* valore) {
 // Puts `numero` as the i-th value of `b`.
 void metti(const Bersaglio& b, int i, float numero) {
     if (b.valore == INTERO) {
+        // An enumeration: a rotate order (0 to 5) or a decay rate (0 to 3);
+        // any other value, which would not even fit an int, is the first.
+        const float fine = b.interi8 != nullptr ? 6.0f : 4.0f;
+        const int v = numero >= 0.0f && numero < fine ? static_cast<int>(numero) : 0;
         if (b.interi8 != nullptr) {
-            b.interi8[i] = static_cast<std::int8_t>(numero >= 0 && numero < 6 ? numero : 0);
+            b.interi8[i] = static_cast<std::int8_t>(v);
         } else {
-            b.interi[i] = static_cast<int>(numero);
+            b.interi[i] = v;
         }
         return;
     }
