@@ -186,19 +186,24 @@ char* postoPerNome() {
 // from -n and -p (any other flag passed over), recorded when it is a DAG
 // node this program keeps.
 void leggiCreateNode() {
-    Genere g = leggiVoce();
-    if (!parola(g)) {
-        scena.corrente = -1;
-        return;
-    }
-    // The type told while its word is in view; a light's kept for the
-    // console.
-    const bool tipoTagliato = lettore.tagliata || lettore.lunghezza > TIPO_LUCE;
-    bool soloFiglio;
-    const Specie specie = specieDi(lettore.voce, lettore.lunghezza, &soloFiglio);
+    Genere g = PAROLA;
+    Specie specie = TRASFORMATA;  // the usual type, taken at once
+    bool soloFiglio = false, tipoTagliato = false;
     char tipo[TIPO_LUCE];
-    const std::size_t lunghezzaTipo = tipoTagliato ? 0 : lettore.lunghezza;
-    if (diLuce(specie)) std::memcpy(tipo, lettore.voce, lunghezzaTipo);
+    std::size_t lunghezzaTipo = 0;
+    if (!prendi(" ") || !prendiParola("transform")) {
+        g = leggiVoce();
+        if (!parola(g)) {
+            scena.corrente = -1;
+            return;
+        }
+        // The type told while its word is in view; a light's kept for the
+        // console.
+        tipoTagliato = lettore.tagliata || lettore.lunghezza > TIPO_LUCE;
+        specie = specieDi(lettore.voce, lettore.lunghezza, &soloFiglio);
+        lunghezzaTipo = tipoTagliato ? 0 : lettore.lunghezza;
+        if (diLuce(specie)) std::memcpy(tipo, lettore.voce, lunghezzaTipo);
+    }
     // The name is written past the names kept, where it stays if the node
     // is kept.
     char* const nome = postoPerNome();
@@ -556,7 +561,20 @@ void leggiSetAttr() {
     const char* nome;
     std::size_t n;
     if (prendi(" \".")) {  // the attribute right after setAttr, as Maya writes it
-        g = leggiStringaAperta();
+        // Its name, a few bytes, looked for at once.
+        Lettore& l = lettore;
+        const unsigned char* q = l.p;
+        const unsigned char* const fine = l.fine - l.p > 8 ? l.p + 8 : l.p;
+        while (q != fine && *q != '"' && *q != '\\') ++q;
+        if (q != fine && *q == '"') {
+            g = STRINGA;
+            l.voce = reinterpret_cast<const char*>(l.p);
+            l.lunghezza = static_cast<std::size_t>(q - l.p);
+            l.tagliata = false;
+            l.p = q + 1;
+        } else {
+            g = leggiStringaAperta();
+        }
         nome = lettore.voce;
         n = lettore.lunghezza;
     } else {

@@ -207,7 +207,7 @@ inline const char* numeroSemplice(const char* p, const char* fine, float* numero
 #if defined(FLT_EVAL_METHOD) && FLT_EVAL_METHOD == 0
     // Digits and a divisor a float holds: one float operation, rounded once.
     if (w < (std::uint64_t{1} << 24) && dopo <= 10) {
-        const float f = static_cast<float>(w) / DIECI_F[dopo];
+        const float f = dopo == 0 ? static_cast<float>(w) : static_cast<float>(w) / DIECI_F[dopo];
         *numero = meno ? -f : f;
         return q;
     }
