@@ -2,8 +2,9 @@
 # ma2d3d-luci's command line and files: usage, a scene that cannot be opened
 # or is a Maya binary scene, a header path that is the scene or another
 # scene, a header that cannot be created, and a write that fails part-way,
-# which must leave an existing header as it was and no temporary file; the
-# arrays' name from the header's file name.
+# which must leave an existing header as it was and no temporary file; more
+# nodes than a block of records holds; the arrays' name from the header's
+# file name.
 # usage: file.sh lf|crlf COMMAND...
 set -u
 ulimit -t 60 2>/dev/null
@@ -83,6 +84,27 @@ converti "$@" tante.ma luci.h
 [ "$stato" = 0 ] || fallito "300 lights: exit $stato"
 grep -q '^static const unsigned luci_numero = 300;' luci.h || fallito "300 lights: not 300 in the header"
 [ "$(grep -c '^Scritta la luce puntiforme |t[0-9]*|p[0-9]*$' console)" = 300 ] || fallito "300 lights: console"
+cd .. || exit 1
+
+# More nodes than one block of records holds (131,072), the later blocks in
+# large pages where the system has them: a light under the first node and
+# one under a node past the first block, each named from behind the newest
+# nodes, so found through the index of names, which then spans both blocks.
+mkdir blocchi && cd blocchi || exit 1
+awk 'BEGIN {
+  print "createNode transform -n \"primo\";"; print "\tsetAttr \".t\" -type \"double3\" 1 2 3 ;"
+  for (i = 0; i < 140000; i++) printf "createNode transform -n \"t%d\";\n", i
+  print "\tsetAttr \".t\" -type \"double3\" 4 5 6 ;"
+  for (i = 0; i < 20; i++) printf "createNode transform -n \"dopo%d\";\n", i
+  print "createNode pointLight -n \"luceA\" -p \"primo\";"
+  print "createNode pointLight -n \"luceB\" -p \"t139999\";"
+}' > molti.ma
+converti "$@" molti.ma luci.h
+[ "$stato" = 0 ] || fallito "two blocks: exit $stato"
+printf 'Scritta la luce puntiforme |primo|luceA\nScritta la luce puntiforme |t139999|luceB\n' | cmp -s - console ||
+  fallito "two blocks: console was '$(cat console)'"
+[ "$(tr -d '\r' < luci.h | grep 'Position' | tr -d ' ')" = "$(printf '{1.0f,2.0f,3.0f},/*Position*/\n{4.0f,5.0f,6.0f},/*Position*/')" ] ||
+  fallito "two blocks: positions $(grep Position luci.h)"
 cd .. || exit 1
 
 # The arrays' name from the header's file name.

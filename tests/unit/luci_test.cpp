@@ -98,7 +98,9 @@ TEST(Float, EdgesOfTheForms) {
 TEST(Numero, WholeWordAsStrtof) {
     const char* const numeri[] = {"0", "-0", "+5", "12.5", "-.5", "5.", ".25", "1e3", "1E-3", "-2.5e+2", "1e400",
                                   "1e-400", "0.899999976", "123456789012345678901234567890", "0.1000000000000000055511151231257827",
-                                  "3.4028236e38", "00000000000000000000001", "1.5e0000000000000000000000000001"};
+                                  "3.4028236e38", "00000000000000000000001", "1.5e0000000000000000000000000001",
+                                  // digits a float holds over more than the ten powers of ten it holds exactly
+                                  "0.00000000001", "-0.0000000000125", "16777215.5", "16777216.25"};
     for (const char* t : numeri) {
         float v = -1;
         ASSERT_TRUE(numeroDiTesto(t, std::strlen(t), &v)) << t;
