@@ -142,7 +142,7 @@ void scriviLuce(const Luce& l, const std::string& via) {
     const Matrice mondo = matriceMondo(n.padre);
     const char* tipo = n.specie == LUCE_SPOT    ? "D3DLIGHT_SPOT"
                        : n.specie == LUCE_PUNTO ? "D3DLIGHT_POINT"
-                                                   : "D3DLIGHT_DIRECTIONAL";
+                                                : "D3DLIGHT_DIRECTIONAL";
     double diffusa[4] = {0, 0, 0, 0}, speculare[4] = {0, 0, 0, 0};
     for (int i = 0; i < 3; ++i) {
         const double c = static_cast<double>(l.colore[i]) * static_cast<double>(l.intensita);
