@@ -243,7 +243,7 @@ prova $B 's/^        prima = (stringa >> 63) != 0 ? ~std::uint64_t{0} : 0;/     
 prova $B "s/ | byte16(p + i, '\/');/;/" "a slash not ending a word in the 16-byte scan" tutti
 prova src/scanner/flusso/vettori.h 's/_mm_or_si128(_mm_cmpeq_epi8(x, vc), _mm_cmpeq_epi8(x, vd))/_mm_cmpeq_epi8(x, vc)/' "a backslash unseen in 64 clean bytes" tutti
 prova src/scanner/flusso/flusso.h 's/dopo == 0 ? static_cast<float>(w) :/dopo == 0 ? static_cast<float>(w) \/ 10 :/' "a whole number divided by ten" tutti
-prova $N '/Its name, a few bytes, looked for at once./,/l.p = q + 1;/s/            l.p = q + 1;/            l.p = q;/' "an attribute's closing quote, found at once, left unread" luci
+prova $R '/^Genere leggiStringaBreve() {/,/^}/s/^    l.p = q + 1;/    l.p = q;/' "an attribute's closing quote, found at once, left unread" luci
 prova $N 's/    if (!prendi(" ") || !prendiParola("transform")) {/    if (!prendi(" ") || !prendiParola("transform") || true) {/' "the type transform taken at once and then read again" luci
 prova src/output/formato.cpp 's/    std::memcpy(cifre + 5, COPPIE + 2 \* (basso4 \/ 100), 2);/    std::memcpy(cifre + 5, COPPIE + 2 * (basso4 % 100), 2);/' "a float's sixth and seventh digits from the wrong pair" tutti
 

@@ -172,6 +172,19 @@ Genere leggiStringaAperta() {
     return STRINGA;
 }
 
+Genere leggiStringaBreve() {
+    Lettore& l = lettore;
+    const unsigned char* q = l.p;
+    const unsigned char* const breve = l.fine - l.p > 8 ? l.p + 8 : l.p;
+    while (q != breve && *q != '"' && *q != '\\') ++q;
+    if (q == breve || *q != '"') return leggiStringaAperta();
+    l.voce = reinterpret_cast<const char*>(l.p);
+    l.lunghezza = static_cast<std::size_t>(q - l.p);
+    l.tagliata = false;
+    l.p = q + 1;
+    return STRINGA;
+}
+
 Genere leggiVoce() {
     Lettore& l = lettore;
     l.lunghezza = 0;

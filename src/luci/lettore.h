@@ -49,6 +49,11 @@ Genere leggiVoce();
 // leggiVoce reads a string.
 Genere leggiStringaAperta();
 
+// The same for a string that is usually a few bytes (an attribute's name):
+// its end looked for a byte at a time in the first eight, and only past
+// them as leggiStringaAperta looks.
+Genere leggiStringaBreve();
+
 // Passes over the rest of the statement, up to and with its `;`, without
 // cutting words. False when the scene ends first.
 bool passaIstruzione();

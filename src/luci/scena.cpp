@@ -191,12 +191,12 @@ bool diLuce(Specie s) { return s >= LUCE_SPOT; }
 
 bool parola(Genere g) { return g == PAROLA || g == STRINGA; }
 
-// Room for a name and its NUL past the names kept, in the block where
-// aggiungi will keep them.
-char* postoPerNome() {
+// Where the next name kept begins: room for any name and its NUL past the
+// names kept, in one block. Kept only when the count is moved past it.
+std::size_t postoPerNome() {
     const std::size_t dove = aggiungi(scena.nomi, NOME_NODO + 1);
     tieniFinoA(scena.nomi, dove);
-    return &in(scena.nomi, dove);
+    return dove;
 }
 
 // The node a createNode statement makes, its type read: its name and parent
@@ -223,7 +223,8 @@ void leggiCreateNode() {
     }
     // The name is written past the names kept, where it stays if the node
     // is kept.
-    char* const nome = postoPerNome();
+    const std::size_t dove = postoPerNome();
+    char* const nome = &in(scena.nomi, dove);
     std::size_t lunghezzaNome = 0;
     std::int32_t padre = -1;
     bool conPadre = false;
@@ -267,7 +268,8 @@ void leggiCreateNode() {
         return;
     }
     NodoScena n;
-    n.nome = static_cast<std::uint32_t>(aggiungi(scena.nomi, lunghezzaNome + 1));
+    n.nome = static_cast<std::uint32_t>(dove);
+    tieniFinoA(scena.nomi, dove + lunghezzaNome + 1);
     nome[lunghezzaNome] = '\0';  // so that the name can be written as it is kept
     n.lunghezza = static_cast<std::uint8_t>(lunghezzaNome);
     n.padre = padre;
@@ -578,20 +580,7 @@ void leggiSetAttr() {
     const char* nome;
     std::size_t n;
     if (prendi(" \".")) {  // the attribute right after setAttr, as Maya writes it
-        // Its name, a few bytes, looked for at once.
-        Lettore& l = lettore;
-        const unsigned char* q = l.p;
-        const unsigned char* const fine = l.fine - l.p > 8 ? l.p + 8 : l.p;
-        while (q != fine && *q != '"' && *q != '\\') ++q;
-        if (q != fine && *q == '"') {
-            g = STRINGA;
-            l.voce = reinterpret_cast<const char*>(l.p);
-            l.lunghezza = static_cast<std::size_t>(q - l.p);
-            l.tagliata = false;
-            l.p = q + 1;
-        } else {
-            g = leggiStringaAperta();
-        }
+        g = leggiStringaBreve();
         nome = lettore.voce;
         n = lettore.lunghezza;
     } else {
